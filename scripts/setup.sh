@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs (only those missing), then configures and builds
+# the game into build/. Shared by ./play and ./test.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+
+missing=()
+while read -r package; do
+  [[ -z "$package" || "$package" == \#* ]] && continue
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done < "$root/scripts/debian-packages.txt"
+
+if (( ${#missing[@]} > 0 )); then
+  echo "Installing Debian packages: ${missing[*]}"
+  sudo_cmd=()
+  if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
+  "${sudo_cmd[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+fi
+
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$root/build" -j"$(nproc)"

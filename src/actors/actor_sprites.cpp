@@ -1,0 +1,17 @@
+#include "actors/actor.h"
+#include "shell/game_state.h"
+
+void loadActorSprites() {
+    playerSet.loadSprites(PlayerLook);
+    redSet.loadSprites(RedLook);
+    purpleSet.loadSprites(PurpleLook);
+    blueSet.loadSprites(BlueLook);
+    yellowSet.loadSprites(YellowLook);
+    scaredGreySet.loadSprites(ScaredGrey);
+    scaredWhiteSet.loadSprites(ScaredWhite);
+    player.attachSprites(&playerSet, screen, nullptr, nullptr);
+    redEnemy.attachSprites(&redSet, screen, &scaredGreySet, &scaredWhiteSet);
+    purpleEnemy.attachSprites(&purpleSet, screen, &scaredGreySet, &scaredWhiteSet);
+    blueEnemy.attachSprites(&blueSet, screen, &scaredGreySet, &scaredWhiteSet);
+    yellowEnemy.attachSprites(&yellowSet, screen, &scaredGreySet, &scaredWhiteSet);
+}

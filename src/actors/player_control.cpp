@@ -1,0 +1,137 @@
+#include "actors/player_control.h"
+
+#include "actors/probe.h"
+#include "maze/bombs.h"
+#include "shell/game_state.h"
+#include "shell/platform.h"
+
+#include <cstdlib>
+
+namespace {
+
+// The warp never lands in the top two rows: rows 0 and 1 are moved down to row 2.
+constexpr int32_t warpTopY = 2 * tileSize;
+constexpr int32_t walkWrapLeftX = 0;
+constexpr int32_t walkWrapRightX = 768;
+constexpr int32_t walkWrapLimitX = 767;
+
+void handleKey(SDLKey key) {
+    if (key == SDLK_ESCAPE || key == SDLK_q) {
+        quitRequested = 1;
+    }
+    if (key == SDLK_p) {
+        frontEnd.runPause();
+    }
+    if (player.state == Punched) {
+        return;
+    }
+    if (key == SDLK_z && player.warps >= 1) {
+        warpPlayer();
+    }
+    if (key == SDLK_k) {
+        player.setState(Punched);
+        soundBank.playSound(SfxWuzzle);
+    }
+    if (key == SDLK_SPACE) {
+        useBombKey();
+    }
+}
+
+// Steps an actor one walking step in its heading when the maze lets it; true when blocked.
+bool stepIfFree(Actor& actor) {
+    switch (actor.direction) {
+    case North:
+        if (probeMaze(actor.x, actor.y - walkStep)) {
+            return true;
+        }
+        actor.moveUp();
+        return false;
+    case South:
+        if (probeMaze(actor.x, actor.y + walkStep)) {
+            return true;
+        }
+        actor.moveDown();
+        return false;
+    case West:
+        if (probeMaze(actor.x - walkStep, actor.y)) {
+            return true;
+        }
+        actor.moveLeft();
+        return false;
+    case East:
+        if (probeMaze(actor.x + walkStep, actor.y)) {
+            return true;
+        }
+        actor.moveRight();
+        return false;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+bool stepActor(Actor& actor) {
+    return stepIfFree(actor);
+}
+
+void wrapHorizontally(Actor& actor) {
+    if (actor.x < walkWrapLeftX) {
+        actor.x = walkWrapRightX;
+    } else if (actor.x > walkWrapLimitX) {
+        actor.x = walkWrapLeftX;
+    }
+}
+
+bool warpPlayer() {
+    const int32_t oldX = player.x;
+    const int32_t oldY = player.y;
+    for (int32_t draw = 0; draw < warpMaxDraws; ++draw) {
+        const int32_t x = (std::rand() % mazeColumns) * tileSize;
+        int32_t y = (std::rand() % mazeRows) * tileSize;
+        if (y < warpTopY) {
+            y = warpTopY;
+        }
+        player.setX(x);
+        player.setY(y);
+        // The probe at the player's new place also eats whatever lies there.
+        if (!probeMaze(x, y)) {
+            soundBank.playSound(SfxWarp);
+            --player.warps;
+            return true;
+        }
+    }
+    player.setX(oldX);
+    player.setY(oldY);
+    return false;
+}
+
+void handleEvents() {
+    SDL_Event event;
+    while (platform.pollEvent(&event) != 0) {
+        if (event.type == SDL_QUIT) {
+            quitRequested = 1;
+        } else if (event.type == SDL_KEYDOWN) {
+            handleKey(event.key.keysym.sym);
+        }
+    }
+    keyState = platform.getKeyState(nullptr);
+}
+
+void movePlayer() {
+    auto held = [](SDLKey key) { return keyState != nullptr && keyState[key] != 0; };
+    if (held(SDLK_UP) && !probeMaze(player.x, player.y - walkStep)) {
+        player.direction = North;
+    }
+    if (held(SDLK_DOWN) && !probeMaze(player.x, player.y + walkStep)) {
+        player.direction = South;
+    }
+    if (held(SDLK_LEFT) && !probeMaze(player.x - walkStep, player.y)) {
+        player.direction = West;
+    }
+    if (held(SDLK_RIGHT) && !probeMaze(player.x + walkStep, player.y)) {
+        player.direction = East;
+    }
+    stepActor(player);
+    wrapHorizontally(player);
+}

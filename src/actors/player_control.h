@@ -1,0 +1,25 @@
+// The keyboard: commands from key presses, walking from the keys held down.
+#pragma once
+
+#include <cstdint>
+
+// Drains the event queue (quit, pause, warp, give-up and bomb keys), then fetches the held keys.
+void handleEvents();
+
+// Turns the player toward a held arrow when that way is free, then steps it on.
+void movePlayer();
+
+// Moves the player to a random free tile in rows 2 to 18 and spends a warp. Returns false,
+// changing nothing, when no free tile turned up in a bounded number of draws.
+bool warpPlayer();
+
+// How many random tiles a warp tries before it gives up on a maze with no free tile.
+constexpr int32_t warpMaxDraws = 10000;
+
+class Actor;
+
+// One walking step in the actor's heading if the maze allows it; returns true when blocked.
+bool stepActor(Actor& actor);
+
+// Walking off one side of the maze comes back in on the other.
+void wrapHorizontally(Actor& actor);

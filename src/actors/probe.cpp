@@ -1,0 +1,81 @@
+#include "actors/probe.h"
+
+#include "shell/game_state.h"
+
+namespace {
+
+constexpr int32_t dotScore = 10;
+constexpr int32_t scaredFrames = 150;
+
+bool atPlayer(int32_t x, int32_t y) {
+    const int32_t px = player.x;
+    const int32_t py = player.y;
+    return (y == py && (x == px || x == px + walkStep || x == px - walkStep)) ||
+           (x == px && (y == py + walkStep || y == py - walkStep));
+}
+
+// The mark a dot leaves behind when eaten.
+int32_t markUnder(int32_t dotCode) {
+    switch (dotCode) {
+    case DotSeek:
+        return SeekMark;
+    case DotNorth:
+        return NorthMark;
+    case DotSouth:
+        return SouthMark;
+    case DotWest:
+        return WestMark;
+    case DotEast:
+        return EastMark;
+    default:
+        return Open;
+    }
+}
+
+void frightenEnemies() {
+    for (Actor* enemy : enemies) {
+        if (enemy->state == Active) {
+            enemy->setTimedState(Scared, scaredFrames, Active);
+        }
+    }
+}
+
+// What the player does to one cell under its probe; returns true when the cell blocks it.
+bool takeCell(int32_t row, int32_t column) {
+    const int32_t code = mazeGrid.at(row, column);
+    if (code == Door) {
+        return true;
+    }
+    if (isDotCode(code)) {
+        soundBank.playSound(SfxCrunch);
+        --ediblesLeft;
+        player.score += dotScore;
+        mazeGrid.set(row, column, markUnder(code));
+    } else if (code == PlayerStart) {
+        mazeGrid.set(row, column, Open);
+    } else if (code == PowerItem) {
+        frightenEnemies();
+        mazeGrid.set(row, column, Open);
+    }
+    return false;
+}
+
+} // namespace
+
+bool probeMaze(int32_t x, int32_t y) {
+    const int32_t column = x / tileSize;
+    const int32_t row = y / tileSize;
+    const bool eats = atPlayer(x, y);
+    const int32_t lastRow = (tileSize * (row + 1) <= y + tileSize - 1) ? row + 1 : row;
+    for (int32_t r = row; r <= lastRow; ++r) {
+        for (int32_t c = column; tileSize * c <= x + tileSize - 1; ++c) {
+            if (isWallCode(mazeGrid.at(r, c))) {
+                return true;
+            }
+            if (eats && takeCell(r, c)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}

@@ -1,0 +1,76 @@
+#include "assets/front_end.h"
+
+#include "assets/image_loader.h"
+
+#include <initializer_list>
+
+namespace {
+
+constexpr int32_t standardButtonWidth = 150;
+constexpr int32_t standardButtonHeight = 50;
+constexpr int smallFontPoints = 25;
+constexpr int largeFontPoints = 50;
+
+TTF_Font* openFont(const char* path, int points) {
+    TTF_Font* font = TTF_OpenFont(path, points);
+    if (font == nullptr) {
+        reportDataProblem("font", path, TTF_GetError());
+    }
+    return font;
+}
+
+void closeFont(TTF_Font*& font) {
+    if (font != nullptr) {
+        TTF_CloseFont(font);
+        font = nullptr;
+    }
+}
+
+} // namespace
+
+void FrontEnd::initFrontEnd() {
+    release();
+    bonusImage = loadImage("images/bonus.bmp");
+    playImage = loadImage("images/play.png");
+    play2Image = loadImage("images/play2.png");
+    controls1Image = loadImage("images/controls1.png");
+    controls2Image = loadImage("images/controls2.png");
+    introBackground = loadImage("images/introbg.png");
+    introBackgroundLeft = loadImage("images/introbgleft.png");
+    introBackgroundRight = loadImage("images/introbgright.png");
+    introBackgroundPushed = loadImage("images/introbgpushed.png");
+    beatBoard = loadImage("images/beatboard.png");
+    optionsImage = loadImage("images/options.png");
+    continue1Image = loadImage("images/continue1.png");
+    continue2Image = loadImage("images/continue2.png");
+    for (SDL_Surface* keyed : {bonusImage, playImage, play2Image, controls1Image, controls2Image,
+                               continue1Image, continue2Image}) {
+        setMagentaKey(keyed);
+    }
+    bannerActive = false;
+    buttonWidth = standardButtonWidth;
+    buttonHeight = standardButtonHeight;
+    if (TTF_Init() < 0) {
+        reportDataProblem("font engine", "SDL_ttf", TTF_GetError());
+    } else {
+        fontEngineStarted = true;
+        smallFont = openFont("actionj.ttf", smallFontPoints);
+        largeFont = openFont("indigo.ttf", largeFontPoints);
+    }
+    textSurface = nullptr;
+}
+
+void FrontEnd::release() {
+    for (SDL_Surface** image :
+         {&bonusImage, &playImage, &play2Image, &introBackground, &introBackgroundLeft,
+          &introBackgroundRight, &introBackgroundPushed, &controls1Image, &controls2Image,
+          &beatBoard, &optionsImage, &continue1Image, &continue2Image, &textSurface}) {
+        releaseSurface(*image);
+    }
+    closeFont(smallFont);
+    closeFont(largeFont);
+    if (fontEngineStarted) {
+        TTF_Quit();
+        fontEngineStarted = false;
+    }
+}

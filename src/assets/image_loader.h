@@ -1,0 +1,17 @@
+// Loading pictures: every image is converted once to the window's pixel format.
+#pragma once
+
+#include <SDL.h>
+
+// Loads a picture and converts it to the display format. Returns null (after saying so once
+// on standard error, with the path and the library's reason) when the file cannot be used.
+SDL_Surface* loadImage(const char* path);
+
+// Makes magenta (255, 0, 255) transparent in blits of this surface. A null surface is skipped.
+void setMagentaKey(SDL_Surface* surface);
+
+// Frees a surface the caller owns and clears the pointer, so it can never be freed twice.
+void releaseSurface(SDL_Surface*& surface);
+
+// Reports a missing or unusable data file on standard error.
+void reportDataProblem(const char* what, const char* path, const char* reason);

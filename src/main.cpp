@@ -1,0 +1,5 @@
+#include "shell/game_loop.h"
+
+int main(int argc, char* argv[]) {
+    return runGame(argc, argv);
+}

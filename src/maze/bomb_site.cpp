@@ -1,0 +1,11 @@
+#include "maze/bomb_site.h"
+
+#include "shell/game_state.h"
+
+void resetBombSites() {
+    for (BombSite& site : bombSites) {
+        site.state = Lying;
+        site.x = site.originX;
+        site.y = site.originY;
+    }
+}

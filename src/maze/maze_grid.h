@@ -1,0 +1,36 @@
+// The maze of the current level: 19 rows by 25 columns of tile codes.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "maze/tile_code.h"
+
+class MazeGrid {
+  public:
+    static constexpr bool inside(int32_t row, int32_t column) {
+        return row >= 0 && row < mazeRows && column >= 0 && column < mazeColumns;
+    }
+
+    // The code of a cell. Outside the grid there is only wall: actors can never walk off it.
+    int32_t at(int32_t row, int32_t column) const {
+        return inside(row, column) ? cells[row * mazeColumns + column] : outsideCode;
+    }
+
+    // Writes a cell; writes outside the grid are dropped.
+    void set(int32_t row, int32_t column, int32_t code) {
+        if (inside(row, column)) {
+            cells[row * mazeColumns + column] = code;
+        }
+    }
+
+    static constexpr int32_t outsideCode = WallPillar;
+
+    std::array<int32_t, mazeCells> cells{};
+};
+
+// Reads a level file of 475 integers into the maze. A missing file leaves the maze as it was;
+// a short or damaged file replaces the cells before the first bad value and keeps the rest.
+// Both are reported on standard error.
+void readLevelFile(const std::string& fileName);

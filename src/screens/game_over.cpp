@@ -1,0 +1,57 @@
+// Game over: "GAME OVER" and a continue button that restarts the lost level.
+#include "assets/front_end.h"
+#include "maze/level_build.h"
+#include "maze/level_progression.h"
+#include "screens/screen_events.h"
+#include "shell/game_state.h"
+#include "shell/pacing.h"
+#include "shell/platform.h"
+
+namespace {
+
+constexpr Sint16 gameOverTextX = 250;
+constexpr Sint16 gameOverTextY = 250;
+constexpr Sint16 continueX = 300;
+constexpr Sint16 continueY = 500;
+
+// A continue restarts the level with fresh counters.
+void restartLevel() {
+    player.bombs = 0;
+    player.score = 0;
+    player.lives = 3;
+    player.warps = 3;
+    startEnemyReleaseTimers();
+    loadLevel(levelNumber);
+}
+
+} // namespace
+
+void FrontEnd::runGameOver() {
+    soundBank.stopMusic();
+    soundBank.playSound(MusicGameOver);
+    blitAt(beatBoard, 0, 0);
+    bool finished = false;
+    while (!finished) {
+        finished = drainEventsForQuit();
+        renderText(largeFont, "GAME OVER", SDL_Color{255, 255, 255, 0}, gameOverTextX,
+                   gameOverTextY);
+        int x = 0;
+        int y = 0;
+        platform.getMouseState(&x, &y);
+        if (pointerOnButton(x, y, continueX, continueY, buttonWidth, buttonHeight)) {
+            blitAt(continue2Image, continueX, continueY);
+            if (leftButtonHeld()) {
+                soundBank.playSound(SfxButtonPush);
+                finished = true;
+                restartLevel();
+            }
+        } else {
+            blitAt(continue1Image, continueX, continueY);
+        }
+        presentScreen();
+    }
+    soundBank.stopMusic();
+    if (levelNumber >= 1 && levelNumber <= lastLevel) {
+        soundBank.playSound(MusicLevel1 + levelNumber - 1);
+    }
+}

@@ -1,0 +1,89 @@
+#include "screens/hud.h"
+
+#include "maze/level_build.h"
+#include "shell/game_state.h"
+#include "shell/platform.h"
+
+#include <string>
+
+namespace {
+
+constexpr Uint16 hudHeight = 32;
+constexpr Uint32 msPerSecond = 1000;
+
+struct HudField {
+    Sint16 x;
+    Uint16 eraseWidth;
+};
+
+constexpr HudField scoreField{95, 70};
+constexpr HudField bombsField{275, 30};
+constexpr HudField livesField{438, 30};
+constexpr HudField warpsField{765, 30};
+constexpr HudField minutesField{578, 35};
+constexpr HudField separatorField{598, 35};
+constexpr HudField longSecondsField{608, 35};
+constexpr HudField shortSecondsField{620, 35};
+
+void hudText(const std::string& text, Sint16 x) {
+    frontEnd.drawText(text.c_str(), x, 0, smallFontCode, White);
+}
+
+void erase(const HudField& field) {
+    blitRegion(tileBank.blankSheet, field.x, 0, field.eraseWidth, hudHeight);
+}
+
+void redrawNumber(const HudField& field, int32_t value) {
+    erase(field);
+    hudText(std::to_string(value), field.x);
+}
+
+void clampAtZero(int32_t& value) {
+    if (value < 0) {
+        value = 0;
+    }
+}
+
+} // namespace
+
+void drawHud() {
+    clampAtZero(player.lives);
+    clampAtZero(player.score);
+    clampAtZero(player.bombs);
+    int32_t t = static_cast<int32_t>(platform.getTicks() - levelStartTicks) /
+                static_cast<int32_t>(msPerSecond);
+    levelSeconds = t;
+    const bool firstSecond = t < 1;
+    if (t > maxLevelSeconds) {
+        t = maxLevelSeconds;
+        levelSeconds = maxLevelSeconds;
+    } else if (firstSecond) {
+        hudText("Time:", 488);
+        hudText("Bombs:", 175);
+        hudText("Score:", 10);
+        hudText("Warps:", 665);
+        hudText("Lives:", 328);
+    }
+    if (player.score != prevScore || firstSecond) {
+        redrawNumber(scoreField, player.score);
+    }
+    if (player.bombs != prevBombs || firstSecond) {
+        redrawNumber(bombsField, player.bombs);
+    }
+    redrawNumber(minutesField, t / 60);
+    const int32_t seconds = t % 60;
+    erase(separatorField);
+    if (seconds < 10) {
+        hudText(":0", separatorField.x);
+        redrawNumber(shortSecondsField, seconds);
+    } else {
+        hudText(":", separatorField.x);
+        redrawNumber(longSecondsField, seconds);
+    }
+    if (player.lives != prevLives || firstSecond) {
+        redrawNumber(livesField, player.lives);
+    }
+    if (player.warps != prevWarps || firstSecond) {
+        redrawNumber(warpsField, player.warps);
+    }
+}

@@ -1,0 +1,112 @@
+// The tally between levels: the level's score, a time penalty of five points per second and
+// the final score count up for 15 seconds while the player and the red enemy walk by.
+#include "assets/front_end.h"
+#include "maze/level_build.h"
+#include "screens/screen_events.h"
+#include "shell/game_state.h"
+#include "shell/pacing.h"
+#include "shell/platform.h"
+
+#include <initializer_list>
+#include <string>
+
+namespace {
+
+constexpr int32_t penaltyPerSecond = 5;
+constexpr Uint32 tallySeconds = 15;
+constexpr int32_t scoreCountStep = 10;
+constexpr int32_t penaltyCountStep = 2;
+constexpr int32_t walkY = 120;
+constexpr int32_t walkerWrapX = 800;
+constexpr Uint16 spriteSide = 32;
+constexpr Uint16 numberBoxWidth = 200;
+constexpr Uint16 numberBoxHeight = 100;
+
+struct NumberBox {
+    Sint16 x;
+    Sint16 y;
+};
+constexpr NumberBox scoreBox{450, 200};
+constexpr NumberBox penaltyBox{500, 330};
+constexpr NumberBox finalBox{450, 460};
+
+constexpr SDL_Color white{255, 255, 255, 0};
+
+// Counts a shown number up toward its target without passing it; a target at or below the
+// number leaves it alone.
+void countToward(int32_t& shown, int32_t target, int32_t step) {
+    if (shown < target) {
+        shown += step;
+        if (shown > target) {
+            shown = target;
+        }
+    }
+}
+
+void restoreUnder(const Actor& walker, SDL_Surface* board) {
+    blitRegion(board, static_cast<Sint16>(walker.x), static_cast<Sint16>(walker.y), spriteSide,
+               spriteSide);
+}
+
+void walk(Actor& walker) {
+    if (walker.x > walkerWrapX) {
+        walker.x = 0;
+    }
+}
+
+} // namespace
+
+void FrontEnd::runLevelTally() {
+    soundBank.stopMusic();
+    soundBank.playSound(SfxYouWin);
+    const Uint32 start = platform.getTicks();
+    const int32_t score = player.score;
+    const int32_t penalty = penaltyPerSecond * levelSeconds;
+    const int32_t final = score - penalty;
+    int32_t shownScore = 0;
+    int32_t shownPenalty = 0;
+    int32_t shownFinal = 0;
+    bool done = false;
+    blitAt(beatBoard, 0, 0);
+    player.setX(50);
+    player.setY(walkY);
+    player.setDirection(East);
+    redEnemy.setX(0);
+    redEnemy.setY(walkY);
+    redEnemy.setDirection(East);
+    bool firstPass = true;
+    while (!done) {
+        done = drainEventsForQuit();
+        restoreUnder(player, beatBoard);
+        restoreUnder(redEnemy, beatBoard);
+        for (const NumberBox& box : {scoreBox, penaltyBox, finalBox}) {
+            blitRegion(beatBoard, box.x, box.y, numberBoxWidth, numberBoxHeight);
+        }
+        walk(player);
+        walk(redEnemy);
+        player.moveRight();
+        redEnemy.moveRight();
+        player.drawWalking();
+        redEnemy.drawWalking();
+        if (firstPass) {
+            renderText(largeFont, "You Beat Level", white, 100, 20);
+            renderText(largeFont, std::to_string(levelNumber).c_str(), white, 600, 20);
+            renderText(largeFont, "!", white, 650, 20);
+            renderText(largeFont, "Your Score :", white, 50, 200);
+            renderText(largeFont, "Time Penalty :", white, 50, 330);
+            renderText(largeFont, "Final Score :", white, 50, 460);
+            firstPass = false;
+        }
+        countToward(shownScore, score, scoreCountStep);
+        countToward(shownPenalty, penalty, penaltyCountStep);
+        countToward(shownFinal, final, scoreCountStep);
+        renderText(largeFont, std::to_string(shownScore).c_str(), white, scoreBox.x, scoreBox.y);
+        renderText(largeFont, std::to_string(shownPenalty).c_str(), white, penaltyBox.x,
+                   penaltyBox.y);
+        renderText(largeFont, std::to_string(shownFinal).c_str(), white, finalBox.x, finalBox.y);
+        if ((platform.getTicks() - start) / 1000 >= tallySeconds) {
+            done = true;
+        }
+        presentScreen();
+    }
+}

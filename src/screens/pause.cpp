@@ -1,0 +1,30 @@
+// The pause: "PAUSED" over the frozen maze until P is pressed again. The level clock runs on.
+#include "assets/front_end.h"
+#include "screens/screen_events.h"
+#include "shell/game_state.h"
+#include "shell/pacing.h"
+#include "shell/platform.h"
+
+namespace {
+
+constexpr Sint16 pausedX = 310;
+constexpr Sint16 pausedY = 250;
+
+} // namespace
+
+void FrontEnd::runPause() {
+    bool finished = false;
+    while (!finished) {
+        SDL_Event event;
+        while (platform.pollEvent(&event) != 0) {
+            if (isQuitEvent(event)) {
+                quitRequested = 1;
+                finished = true;
+            } else if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_p) {
+                finished = true;
+            }
+        }
+        renderText(largeFont, "PAUSED", SDL_Color{255, 255, 255, 0}, pausedX, pausedY);
+        presentScreen();
+    }
+}

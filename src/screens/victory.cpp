@@ -1,0 +1,40 @@
+// The victory screen: "YOU WIN !!" scattered over the board in white, red and blue by turns,
+// until the player quits.
+#include "assets/front_end.h"
+#include "maze/level_build.h"
+#include "screens/screen_events.h"
+#include "shell/game_state.h"
+#include "shell/pacing.h"
+#include "shell/video.h"
+
+#include <cstdlib>
+
+namespace {
+
+constexpr int32_t passesPerText = 20;
+constexpr SDL_Color phaseColours[] = {{255, 255, 255, 0}, {255, 0, 0, 0}, {0, 0, 255, 0}};
+constexpr int32_t phaseCount = 3;
+
+} // namespace
+
+void FrontEnd::runVictory() {
+    soundBank.stopMusic();
+    blitAt(beatBoard, 0, 0);
+    soundBank.playSound(SfxYouWin);
+    int32_t pass = 0;
+    int32_t phase = 0;
+    bool finished = false;
+    while (!finished) {
+        finished = drainEventsForQuit();
+        if (pass % passesPerText == 0) {
+            // The row is drawn before the column.
+            const int y = std::rand() % windowHeight;
+            const int x = std::rand() % windowWidth;
+            renderText(largeFont, "YOU WIN !!", phaseColours[phase], static_cast<Sint16>(x),
+                       static_cast<Sint16>(y));
+            phase = (phase + 1) % phaseCount;
+        }
+        ++pass;
+        presentScreen();
+    }
+}

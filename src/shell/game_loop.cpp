@@ -1,0 +1,88 @@
+#include "shell/game_loop.h"
+
+#include "actors/contacts.h"
+#include "actors/enemy_movement.h"
+#include "actors/player_control.h"
+#include "maze/bombs.h"
+#include "maze/level_build.h"
+#include "maze/level_progression.h"
+#include "screens/hud.h"
+#include "shell/game_state.h"
+#include "shell/pacing.h"
+#include "shell/platform.h"
+#include "shell/video.h"
+
+void startGame() {
+    initVideo();
+    tileBank.loadTiles();
+    soundBank.loadSounds();
+    frontEnd.initFrontEnd();
+    loadActorSprites();
+    frontEnd.runIntroMenu();
+    // Level 1 is set up even when the player quit in the menu; no frame of it runs then.
+    startNextLevel();
+}
+
+Uint32 runFrameSteps() {
+    prevLives = player.lives;
+    prevBombs = player.bombs;
+    prevScore = player.score;
+    prevWarps = player.warps;
+    const Uint32 frameStart = platform.getTicks();
+    if (ediblesLeft == 0) {
+        if (levelNumber >= lastLevel) {
+            frontEnd.runVictory();
+        } else {
+            startNextLevel();
+        }
+    }
+    drawMaze();
+    handleEvents();
+    if (player.state == Active) {
+        movePlayer();
+        for (Actor* enemy : enemies) {
+            if (enemy->state != Flung) {
+                moveEnemy(*enemy);
+            }
+        }
+    } else if (player.state == Punched) {
+        updatePunchedPlayer();
+    }
+    resolveContacts();
+    for (Actor* enemy : enemies) {
+        enemy->tickStateTimer();
+    }
+    updateBombs();
+    frontEnd.tickBanner();
+    drawHud();
+    drawActors();
+    if (player.lives <= 0) {
+        frontEnd.runGameOver();
+    }
+    return frameStart;
+}
+
+void drawActors() {
+    player.draw();
+    // A knocked-out player spins alone: the enemies vanish until everyone is back home.
+    if (player.state != Punched) {
+        for (Actor* enemy : enemies) {
+            enemy->draw();
+        }
+    }
+    platform.flip(screen);
+}
+
+void shutdownGame() {
+    soundBank.closeSounds();
+    releaseGlobalObjects();
+}
+
+int runGame(int, char*[]) {
+    startGame();
+    while (quitRequested == 0) {
+        waitForFrameEnd(runFrameSteps());
+    }
+    shutdownGame();
+    return 0;
+}

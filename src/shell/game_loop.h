@@ -1,0 +1,19 @@
+// The game's driver: start-up, the frame loop and shutdown.
+#pragma once
+
+#include <SDL.h>
+
+// Runs the whole game; returns 0 after the player quits.
+int runGame(int argc, char* argv[]);
+
+// Everything start-up does before the first frame: window, assets, intro menu, level 1.
+void startGame();
+
+// One frame of play, without its closing wait; returns the frame's start tick.
+Uint32 runFrameSteps();
+
+// Draws the player, and the enemies unless the player is knocked out, then presents the frame.
+void drawActors();
+
+// Closes the sound and releases every loaded picture and font.
+void shutdownGame();

@@ -1,0 +1,13 @@
+#include "shell/platform.h"
+
+Platform sdlPlatform() {
+    return Platform{&SDL_GetTicks,
+                    &SDL_PollEvent,
+                    &SDL_GetKeyState,
+                    &SDL_GetMouseState,
+                    &SDL_Delay,
+                    &SDL_Flip,
+                    0};
+}
+
+Platform platform = sdlPlatform();

@@ -1,0 +1,23 @@
+// The seam between the game and the few SDL calls a test must control: the clock, the event
+// queue, the held keys, the pointer, sleeping and presenting. The shipped game points every
+// entry at SDL; a test installs its own functions for a scripted, reproducible run.
+#pragma once
+
+#include <SDL.h>
+#include <cstdint>
+
+struct Platform {
+    Uint32 (*getTicks)();
+    int (*pollEvent)(SDL_Event* event);
+    Uint8* (*getKeyState)(int* count);
+    Uint8 (*getMouseState)(int* x, int* y);
+    void (*delay)(Uint32 ms);
+    int (*flip)(SDL_Surface* surface);
+    // Bits per pixel asked of the video mode: 0 takes the desktop's depth.
+    int videoDepth;
+};
+
+extern Platform platform;
+
+// The seam as the shipped game uses it: straight through to SDL.
+Platform sdlPlatform();

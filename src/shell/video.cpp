@@ -1,0 +1,91 @@
+#include "shell/video.h"
+
+#include "assets/image_loader.h"
+#include "shell/game_state.h"
+#include "shell/platform.h"
+
+#include <SDL_image.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <initializer_list>
+
+namespace {
+
+constexpr Uint32 videoModeFlags = SDL_HWSURFACE | SDL_ANYFORMAT | SDL_DOUBLEBUF;
+const char* const windowTitle = "Tamberlo Adventure - A Tamberlo Production";
+
+bool isSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && value[0] != '\0';
+}
+
+// Drivers that run without a display: text terminals, or an invisible offscreen surface.
+bool isDisplaylessDriver(const char* name) {
+    for (const char* driver : {"caca", "aalib", "offscreen", "dummy"}) {
+        if (std::strcmp(name, driver) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+[[noreturn]] void failInit(const char* reason) {
+    std::printf("Unable to init SDL: %s\n", reason);
+    std::fflush(stdout);
+    std::exit(1);
+}
+
+} // namespace
+
+const char* missingDisplayReason() {
+#if defined(__unix__) && !defined(__APPLE__)
+    if (isSet("SDL_VIDEODRIVER")) {
+        return nullptr;
+    }
+    if (!isSet("DISPLAY")) {
+        return "No available video device (no X display: DISPLAY is not set)";
+    }
+#endif
+    return nullptr;
+}
+
+void initVideo() {
+    const bool driverChosen = isSet("SDL_VIDEODRIVER");
+    if (const char* reason = missingDisplayReason()) {
+        failInit(reason);
+    }
+#if defined(__unix__) && !defined(__APPLE__)
+    // With a display named but not reachable, SDL would try other drivers down to a text
+    // terminal; asking for X11 alone makes it fail cleanly instead.
+    if (!driverChosen) {
+        setenv("SDL_VIDEODRIVER", "x11", 1);
+    }
+#endif
+    if (SDL_Init(SDL_INIT_VIDEO) < 0) {
+        failInit(SDL_GetError());
+    }
+    std::atexit(SDL_Quit);
+    char driverName[32] = "";
+    if (!driverChosen && SDL_VideoDriverName(driverName, sizeof driverName) != nullptr &&
+        isDisplaylessDriver(driverName)) {
+        static char reason[96];
+        std::snprintf(reason, sizeof reason, "No available video device (only the '%s' driver)",
+                      driverName);
+        failInit(reason);
+    }
+    SDL_Surface* icon = IMG_Load("images/misc/icon.bmp");
+    if (icon == nullptr) {
+        reportDataProblem("image", "images/misc/icon.bmp", IMG_GetError());
+    } else {
+        SDL_WM_SetIcon(icon, nullptr);
+        SDL_FreeSurface(icon);
+    }
+    screen = SDL_SetVideoMode(windowWidth, windowHeight, platform.videoDepth, videoModeFlags);
+    if (screen == nullptr) {
+        std::printf("Unable to set 800x600 video: %s\n", SDL_GetError());
+        std::fflush(stdout);
+        std::exit(1);
+    }
+    SDL_WM_SetCaption(windowTitle, nullptr);
+}

@@ -1,0 +1,118 @@
+#include "support/scripted_platform.h"
+
+#include "shell/platform.h"
+
+namespace scripted {
+
+Script script;
+
+namespace {
+
+Uint32 getTicks() {
+    if (script.onTick) {
+        script.onTick();
+    }
+    return script.now;
+}
+
+int pollEvent(SDL_Event* event) {
+    if (script.events.empty()) {
+        return 0;
+    }
+    if (event != nullptr) {
+        *event = script.events.front();
+        script.events.pop_front();
+    }
+    return 1;
+}
+
+Uint8* getKeyState(int* count) {
+    if (count != nullptr) {
+        *count = SDLK_LAST;
+    }
+    return script.keys;
+}
+
+Uint8 getMouseState(int* x, int* y) {
+    if (x != nullptr) {
+        *x = script.mouseX;
+    }
+    if (y != nullptr) {
+        *y = script.mouseY;
+    }
+    return script.buttons;
+}
+
+void delay(Uint32 ms) {
+    ++script.delayCalls;
+    script.sleptMs += ms;
+    script.delays.push_back(ms);
+    script.now += ms;
+}
+
+int flip(SDL_Surface*) {
+    ++script.presents;
+    script.now += script.msPerPresent;
+    auto range = script.afterPresent.equal_range(script.presents);
+    std::vector<std::function<void()>> due;
+    for (auto it = range.first; it != range.second; ++it) {
+        due.push_back(it->second);
+    }
+    script.afterPresent.erase(range.first, range.second);
+    for (auto& action : due) {
+        action();
+    }
+    return 0;
+}
+
+} // namespace
+
+void install(Uint32 startTicks) {
+    script = Script{};
+    script.now = startTicks;
+    platform.getTicks = &getTicks;
+    platform.pollEvent = &pollEvent;
+    platform.getKeyState = &getKeyState;
+    platform.getMouseState = &getMouseState;
+    platform.delay = &delay;
+    platform.flip = &flip;
+    platform.videoDepth = 32;
+}
+
+void pressKey(SDLKey key) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.type = SDL_KEYDOWN;
+    event.key.state = SDL_PRESSED;
+    event.key.keysym.sym = key;
+    script.events.push_back(event);
+}
+
+void holdKey(SDLKey key, bool held) {
+    script.keys[key] = held ? 1 : 0;
+}
+
+void queueQuit() {
+    SDL_Event event{};
+    event.type = SDL_QUIT;
+    script.events.push_back(event);
+}
+
+void movePointer(int x, int y) {
+    script.mouseX = x;
+    script.mouseY = y;
+}
+
+void holdLeftButton(bool held) {
+    if (held) {
+        script.buttons |= SDL_BUTTON(SDL_BUTTON_LEFT);
+    } else {
+        script.buttons &= static_cast<Uint8>(~SDL_BUTTON(SDL_BUTTON_LEFT));
+    }
+}
+
+void afterPresents(int count, std::function<void()> action) {
+    script.afterPresent.emplace(script.presents + count, std::move(action));
+}
+
+} // namespace scripted
