@@ -69,7 +69,8 @@ void reloadIfReleased(SDL_Surface*& image, const char* path) {
 } // namespace
 
 void startHeadlessGame() {
-    if (started) {
+    // A test that ran the game's own shutdown leaves the assets released: load them again.
+    if (started && tileBank.openSpace != nullptr && frontEnd.smallFont != nullptr) {
         return;
     }
     started = true;

@@ -11,7 +11,8 @@
 
 #include "support/scripted_platform.h"
 
-// Starts video, sound, pictures and fonts once for the whole test program.
+// Starts video, sound, pictures and fonts once for the whole test program, and again after a
+// test has shut the game down.
 void startHeadlessGame();
 
 // Puts every global back to its start-of-run value, keeping the loaded assets, and installs
