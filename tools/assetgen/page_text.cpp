@@ -1,0 +1,46 @@
+#include "page_text.h"
+
+#include <fstream>
+#include <stdexcept>
+
+namespace {
+std::string trimmed(const std::string& s) {
+    size_t first = s.find_first_not_of(" \t\r");
+    if (first == std::string::npos) {
+        return "";
+    }
+    size_t last = s.find_last_not_of(" \t\r");
+    return s.substr(first, last - first + 1);
+}
+} // namespace
+
+PageText loadPageText(const std::string& path) {
+    std::ifstream in(path);
+    if (!in) {
+        throw std::runtime_error("cannot read " + path);
+    }
+    PageText text;
+    std::string section;
+    std::string line;
+    while (std::getline(in, line)) {
+        line = trimmed(line);
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        if (line.front() == '[' && line.back() == ']') {
+            section = line.substr(1, line.size() - 2);
+            text[section];
+            continue;
+        }
+        if (section.empty()) {
+            throw std::runtime_error(path + ": text before the first [section]");
+        }
+        size_t bar = line.find('|');
+        if (bar == std::string::npos) {
+            text[section].emplace_back(line, "");
+        } else {
+            text[section].emplace_back(trimmed(line.substr(0, bar)), trimmed(line.substr(bar + 1)));
+        }
+    }
+    return text;
+}

@@ -1,0 +1,13 @@
+// Writing mono 16-bit PCM WAV files from samples in the range -1..1.
+#pragma once
+
+#include <string>
+#include <vector>
+
+inline constexpr int sampleRate = 44100;
+
+using Samples = std::vector<double>;
+
+// Scales the sound so its loudest sample reaches `peak`, fades the first and last
+// milliseconds so it starts and stops without a click, and writes it.
+void writeWav(Samples samples, const std::string& path, double peak = 0.8);
