@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# The real binary opens its 800x600 window with its title and ends with status 0 on Escape.
+source "$(dirname "$0")/lib.sh"
+make_run_dir
+start_xvfb
+start_game
+window=$(find_window)
+geometry=$(xdotool getwindowgeometry "$window")
+grep -q "Geometry: 800x600" <<<"$geometry" || fail "window geometry: $geometry"
+name=$(xdotool getwindowname "$window")
+[[ "$name" == "Tamberlo Adventure - A Tamberlo Production" ]] || fail "window title: $name"
+sleep 1
+shot "$window" intro
+colours=$(/usr/bin/convert "$shots/intro.png" -format %k info:)
+(( colours > 50 )) || fail "the intro screen shows only $colours colours"
+xdotool key --window "$window" Escape
+status=$(wait_game)
+[[ "$status" == 0 ]] || fail "exit status $status after Escape"
+echo "PASS: window, title, intro picture, Escape ends with status 0"
