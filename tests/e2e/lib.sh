@@ -65,17 +65,17 @@ find_window() {
   echo "$id"
 }
 
-# Waits for the game to end and prints its exit status.
+# Waits for the game to end and leaves its exit status in game_status.
+game_status=""
 wait_game() {
-  local status=0
   for _ in $(seq 1 100); do
     kill -0 "$game_pid" 2>/dev/null || break
     sleep 0.1
   done
   kill -0 "$game_pid" 2>/dev/null && fail "the game did not end"
-  wait "$game_pid" || status=$?
+  game_status=0
+  wait "$game_pid" || game_status=$?
   game_pid=""
-  echo "$status"
 }
 
 shot() {

@@ -15,8 +15,8 @@ click_at "$window" 80 550
 sleep 1
 kill -0 "$game_pid" 2>/dev/null || fail "the game died when the level started"
 xdotool key --window "$window" Escape
-status=$(wait_game)
-[[ "$status" == 0 ]] || fail "exit status $status"
+wait_game
+[[ "$game_status" == 0 ]] || fail "exit status $game_status"
 err="$work/game.err"
 grep -q 'cannot load image "images/walls/wallhorz1a.bmp"' "$err" || fail "missing wall piece not reported"
 grep -q 'cannot load image "images/introbg.png"' "$err" || fail "missing intro picture not reported"

@@ -14,6 +14,6 @@ shot "$window" intro
 colours=$(/usr/bin/convert "$shots/intro.png" -format %k info:)
 (( colours > 50 )) || fail "the intro screen shows only $colours colours"
 xdotool key --window "$window" Escape
-status=$(wait_game)
-[[ "$status" == 0 ]] || fail "exit status $status after Escape"
+wait_game
+[[ "$game_status" == 0 ]] || fail "exit status $game_status after Escape"
 echo "PASS: window, title, intro picture, Escape ends with status 0"
