@@ -1,0 +1,174 @@
+#include "actors/contacts.h"
+#include "actors/player_control.h"
+#include "maze/level_build.h"
+#include "maze/level_progression.h"
+#include "shell/game_loop.h"
+#include "shell/game_state.h"
+#include "shell/video.h"
+#include "support/game_fixture.h"
+
+#include <SDL_mixer.h>
+#include <cstdlib>
+
+namespace {
+
+// Every surface pointer the game owns, to check that shutdown left none of them behind.
+std::vector<SDL_Surface*> ownedSurfaces() {
+    std::vector<SDL_Surface*> all(tileBank.walls.begin(), tileBank.walls.end());
+    for (SDL_Surface* s : {tileBank.openSpace, tileBank.door, tileBank.dyno, tileBank.boom,
+                           tileBank.boom2, tileBank.blankSheet}) {
+        all.push_back(s);
+    }
+    all.insert(all.end(), tileBank.dotImages.begin(), tileBank.dotImages.end());
+    all.insert(all.end(), tileBank.powerImages.begin(), tileBank.powerImages.end());
+    for (SpriteSet* set :
+         {&playerSet, &redSet, &purpleSet, &blueSet, &yellowSet, &scaredGreySet, &scaredWhiteSet}) {
+        all.insert(all.end(), set->frames.begin(), set->frames.end());
+    }
+    for (SDL_Surface* s :
+         {frontEnd.playImage, frontEnd.play2Image, frontEnd.introBackground,
+          frontEnd.introBackgroundLeft, frontEnd.introBackgroundRight,
+          frontEnd.introBackgroundPushed, frontEnd.controls1Image, frontEnd.controls2Image,
+          frontEnd.beatBoard, frontEnd.bonusImage, frontEnd.optionsImage, frontEnd.continue1Image,
+          frontEnd.continue2Image, frontEnd.textSurface}) {
+        all.push_back(s);
+    }
+    return all;
+}
+
+} // namespace
+
+class StartupTest : public GameTest {};
+
+TEST_F(StartupTest, QuittingInTheIntroStillStartsLevelOneButRunsNoFrame) {
+    scripted::queueQuit();
+    const int result = runGame(0, nullptr);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(quitRequested, 1);
+    EXPECT_EQ(levelNumber, 1);
+    // The intro presented its one pass; no frame of play was presented after it.
+    EXPECT_EQ(scripted::script.presents, 1);
+    // Level 1 was read and built: the player stands on its start tile.
+    EXPECT_EQ(mazeGrid.at(player.y / tileSize, player.x / tileSize), PlayerStart);
+    EXPECT_GT(ediblesLeft, 0);
+    // Shutdown closed the sound and released every picture and font.
+    EXPECT_FALSE(soundBank.isOpen());
+    for (SDL_Surface* surface : ownedSurfaces()) {
+        EXPECT_EQ(surface, nullptr);
+    }
+    EXPECT_EQ(frontEnd.smallFont, nullptr);
+    EXPECT_EQ(frontEnd.largeFont, nullptr);
+    EXPECT_EQ(bombSites.capacity(), 0u);
+    // Releasing again finds nothing left to free.
+    releaseGlobalObjects();
+    soundBank.closeSounds();
+}
+
+TEST_F(StartupTest, StartUpLoadsEverythingBeforeTheMenuAndAttachesTheLooks) {
+    // The menu's first pass sees every asset loaded and the actors wearing their looks.
+    bool checked = false;
+    scripted::afterPresents(1, [&checked] {
+        checked = true;
+        EXPECT_NE(screen, nullptr);
+        EXPECT_NE(tileBank.openSpace, nullptr);
+        EXPECT_TRUE(soundBank.isOpen());
+        EXPECT_NE(frontEnd.smallFont, nullptr);
+        EXPECT_EQ(player.sprites, &playerSet);
+        EXPECT_EQ(player.scaredGreySprites, nullptr);
+        EXPECT_EQ(yellowEnemy.sprites, &yellowSet);
+        EXPECT_EQ(yellowEnemy.scaredGreySprites, &scaredGreySet);
+        EXPECT_EQ(yellowEnemy.scaredWhiteSprites, &scaredWhiteSet);
+        EXPECT_EQ(levelNumber, 0) << "the level starts after the menu";
+        scripted::queueQuit();
+    });
+    startGame();
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(levelNumber, 1);
+    EXPECT_EQ(player.target, screen);
+}
+
+TEST_F(StartupTest, WithoutAChosenDriverTheGameNeedsADisplay) {
+    const char* savedDriver = std::getenv("SDL_VIDEODRIVER");
+    const char* savedDisplay = std::getenv("DISPLAY");
+    const std::string driver = savedDriver ? savedDriver : "";
+    const std::string display = savedDisplay ? savedDisplay : "";
+
+    unsetenv("SDL_VIDEODRIVER");
+    unsetenv("DISPLAY");
+    EXPECT_NE(missingDisplayReason(), nullptr);
+    setenv("DISPLAY", ":0", 1);
+    EXPECT_EQ(missingDisplayReason(), nullptr);
+    unsetenv("DISPLAY");
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    EXPECT_EQ(missingDisplayReason(), nullptr) << "a driver the user chose is taken as it is";
+
+    setenv("SDL_VIDEODRIVER", driver.c_str(), 1);
+    if (!display.empty()) {
+        setenv("DISPLAY", display.c_str(), 1);
+    }
+}
+
+class FrameTest : public GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        setMaze({"#########################", "#########################",
+                 "#P.......  ...........  #", "#.#######.#####.#######.#",
+                 "#.......................#", "#########################"});
+        buildLevel();
+        ediblesLeft = 100;
+        levelNumber = 1;
+        levelStartTicks = scripted::script.now;
+    }
+};
+
+TEST_F(FrameTest, AQuitKeyLetsTheRestOfTheFrameRun) {
+    scripted::pressKey(SDLK_ESCAPE);
+    scripted::holdKey(SDLK_RIGHT, true);
+    const int startX = player.x;
+    runFrameSteps();
+    EXPECT_EQ(quitRequested, 1);
+    EXPECT_EQ(player.x, startX + walkStep) << "the player still moved in that frame";
+    EXPECT_EQ(scripted::script.presents, 1) << "and the frame was presented";
+}
+
+TEST_F(FrameTest, CountersAreCopiedBeforeAnythingChangesThem) {
+    player.score = 120;
+    player.lives = 2;
+    scripted::holdKey(SDLK_RIGHT, true);
+    runFrameSteps();
+    EXPECT_EQ(prevScore, 120);
+    EXPECT_EQ(prevLives, 2);
+    EXPECT_EQ(player.score, 130) << "the first step east eats a dot";
+}
+
+TEST_F(FrameTest, AKnockedOutPlayerFreezesEveryoneAndHidesTheEnemies) {
+    redEnemy.x = 9 * tileSize;
+    redEnemy.y = 4 * tileSize;
+    redEnemy.direction = East;
+    player.setState(Punched);
+    SDL_FillRect(screen, nullptr, 0);
+    runFrameSteps();
+    EXPECT_EQ(redEnemy.x, 9 * tileSize) << "no enemy moves while the player is knocked out";
+    EXPECT_EQ(punchedFrames, 1);
+    // The maze was redrawn and the enemy not drawn over it: its tile shows the dot picture.
+    const Uint32 dotCentre = surfacePixel(tileBank.dotImages[0], 16, 16);
+    ASSERT_NE(surfacePixel(redSet.frameFor(East, 0), 16, 16), dotCentre);
+    EXPECT_EQ(screenPixel(redEnemy.x + 16, redEnemy.y + 16), dotCentre);
+}
+
+TEST_F(FrameTest, TheGameOverScreenOpensAfterTheFrameIsPresented) {
+    player.lives = 1;
+    player.setState(Punched);
+    punchedFrames = punchedSpinFrames - 1;
+    int presentsBeforeGameOver = -1;
+    scripted::afterPresents(1, [&presentsBeforeGameOver] {
+        presentsBeforeGameOver = scripted::script.presents;
+        scripted::queueQuit();
+    });
+    runFrameSteps();
+    EXPECT_EQ(player.lives, 0);
+    EXPECT_EQ(presentsBeforeGameOver, 1) << "the frame showing lives 0 came first";
+    EXPECT_EQ(quitRequested, 1);
+    EXPECT_GE(scripted::script.presents, 2) << "then the game-over screen presented";
+}
