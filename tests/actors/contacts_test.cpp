@@ -1,0 +1,166 @@
+// Contacts between the player and the enemies, the knock-out and the loss of a life.
+#include "actors/contacts.h"
+#include "screens/hud.h"
+#include "shell/game_loop.h"
+#include "shell/game_state.h"
+#include "support/game_fixture.h"
+
+namespace {
+
+int channelsPlaying(Mix_Chunk* chunk) {
+    int count = 0;
+    const int channels = Mix_AllocateChannels(-1);
+    for (int channel = 0; channel < channels; ++channel) {
+        if (Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == chunk) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+void place(Actor& actor, int32_t x, int32_t y) {
+    actor.x = x;
+    actor.y = y;
+}
+
+class ContactsTest : public GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        place(player, 320, 320);
+        for (Actor* enemy : enemies) {
+            place(*enemy, 0, 0);
+            enemy->homeX = 32 * enemy->kind;
+            enemy->homeY = 288;
+        }
+        player.homeX = 384;
+        player.homeY = 480;
+    }
+};
+
+TEST_F(ContactsTest, HitBoxesTouchUpToNineteenPixelsApart) {
+    for (int32_t dx : {-19, 0, 19}) {
+        for (int32_t dy : {-19, 0, 19}) {
+            place(redEnemy, 320 + dx, 320 + dy);
+            EXPECT_TRUE(actorsTouch(player, redEnemy)) << dx << "," << dy;
+            EXPECT_TRUE(actorsTouch(redEnemy, player)) << dx << "," << dy;
+        }
+    }
+    for (int32_t d : {-20, 20}) {
+        place(redEnemy, 320 + d, 320);
+        EXPECT_FALSE(actorsTouch(player, redEnemy)) << d;
+        place(redEnemy, 320, 320 + d);
+        EXPECT_FALSE(actorsTouch(redEnemy, player)) << d;
+    }
+}
+
+TEST_F(ContactsTest, TheFirstEnemyInOrderDecides) {
+    place(redEnemy, 330, 320);
+    place(purpleEnemy, 320, 330);
+    redEnemy.setTimedState(Scared, 100, Active);
+    redEnemy.phaseCounter = 12;
+    purpleEnemy.setState(Active);
+    resolveContacts();
+    EXPECT_EQ(redEnemy.state, Flung);
+    EXPECT_EQ(redEnemy.phaseCounter, 0);
+    redEnemy.tickStateTimer();
+    EXPECT_EQ(redEnemy.state, Flung) << "the fright's timer is cancelled";
+    EXPECT_EQ(player.score, 50);
+    EXPECT_EQ(player.state, Active);
+    resolveContacts();
+    EXPECT_EQ(player.state, Punched) << "the purple one is next";
+    EXPECT_EQ(channelsPlaying(soundBank.wuzzleSound), 1);
+    EXPECT_EQ(channelsPlaying(soundBank.punchSound), 1);
+    EXPECT_EQ(player.score, 50);
+}
+
+TEST_F(ContactsTest, AnActiveEnemyFirstInOrderPunchesBeforeAScaredOneIsEaten) {
+    place(blueEnemy, 310, 320);
+    place(yellowEnemy, 330, 320);
+    blueEnemy.setState(Active);
+    yellowEnemy.setTimedState(Scared, 100, Active);
+    punchedFrames = 9;
+    resolveContacts();
+    EXPECT_EQ(player.state, Punched);
+    EXPECT_EQ(punchedFrames, 0);
+    EXPECT_EQ(yellowEnemy.state, Scared);
+    EXPECT_EQ(player.score, 0);
+}
+
+TEST_F(ContactsTest, PennedAndFlungEnemiesAreHarmless) {
+    place(purpleEnemy, 320, 320);
+    place(blueEnemy, 320, 320);
+    blueEnemy.setTimedState(Flung, 0, Flung);
+    resolveContacts();
+    EXPECT_EQ(player.state, Active);
+    EXPECT_EQ(player.score, 0);
+    EXPECT_EQ(purpleEnemy.state, Penned);
+}
+
+TEST_F(ContactsTest, AfterEightyFiveFramesThePlayerLosesALifeAndEveryoneGoesHome) {
+    bombSites = {BombSite{64, 64, 32, 32, Carried}, BombSite{100, 36, 96, 32, Armed},
+                 BombSite{0, 0, 160, 32, Spent}};
+    player.bombs = 1;
+    player.score = 100;
+    player.direction = West;
+    redEnemy.direction = South;
+    yellowEnemy.setTimedState(Flung, 0, Flung);
+    yellowEnemy.phaseCounter = 77;
+    player.setState(Punched);
+    for (int frame = 1; frame < punchedSpinFrames; ++frame) {
+        updatePunchedPlayer();
+    }
+    EXPECT_EQ(player.state, Punched);
+    EXPECT_EQ(player.lives, 3);
+    updatePunchedPlayer();
+    EXPECT_EQ(player.state, Active);
+    EXPECT_EQ(player.direction, None);
+    EXPECT_EQ(player.x, 384);
+    EXPECT_EQ(player.y, 480);
+    EXPECT_EQ(player.lives, 2);
+    EXPECT_EQ(player.bombs, 0);
+    EXPECT_EQ(player.score, -50);
+    EXPECT_EQ(punchedFrames, 0);
+    for (const BombSite& site : bombSites) {
+        EXPECT_EQ(site.state, Lying);
+        EXPECT_EQ(site.x, site.originX);
+        EXPECT_EQ(site.y, site.originY);
+    }
+    struct Home {
+        Actor* enemy;
+        int32_t state, frames, heading;
+    };
+    const Home homes[] = {{&redEnemy, Active, 0, South},
+                          {&purpleEnemy, Penned, 50, West},
+                          {&blueEnemy, Penned, 150, East},
+                          {&yellowEnemy, Penned, 250, West}};
+    for (const Home& home : homes) {
+        EXPECT_EQ(home.enemy->x, home.enemy->homeX);
+        EXPECT_EQ(home.enemy->y, 288);
+        EXPECT_EQ(home.enemy->state, home.state) << home.enemy->kind;
+        EXPECT_EQ(home.enemy->stateTimer, home.frames) << home.enemy->kind;
+        EXPECT_EQ(home.enemy->restoreState, Active);
+        EXPECT_EQ(home.enemy->direction, home.heading) << home.enemy->kind;
+    }
+    EXPECT_EQ(yellowEnemy.phaseCounter, 77) << "the flight's count is kept";
+
+    drawHud();
+    EXPECT_EQ(player.score, 0) << "the status line never shows a negative score";
+}
+
+TEST_F(ContactsTest, GiveUpThroughTheFrameLoopCountsFromThatFrame) {
+    setMaze({"", "  ......"});
+    ediblesLeft = 6;
+    player.score = 1000;
+    scripted::pressKey(SDLK_k);
+    for (int frame = 1; frame < punchedSpinFrames; ++frame) {
+        runFrameSteps();
+        ASSERT_EQ(player.state, Punched) << frame;
+    }
+    runFrameSteps();
+    EXPECT_EQ(player.state, Active);
+    EXPECT_EQ(player.lives, 2);
+    EXPECT_EQ(player.score, 850);
+}
+
+} // namespace

@@ -1,0 +1,226 @@
+// The keyboard: quit, give-up and warp keys, turning on held arrows, the side wraps and where
+// a warp may land.
+#include "actors/player_control.h"
+#include "shell/game_loop.h"
+#include "shell/game_state.h"
+#include "support/game_fixture.h"
+
+#include <map>
+
+namespace {
+
+int channelsPlaying(Mix_Chunk* chunk) {
+    int count = 0;
+    const int channels = Mix_AllocateChannels(-1);
+    for (int channel = 0; channel < channels; ++channel) {
+        if (Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == chunk) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+// Runs the player's part of a frame: the keys, then the move while the player is up.
+void playerFrame() {
+    handleEvents();
+    if (player.state == Active) {
+        movePlayer();
+    }
+}
+
+void hold(std::initializer_list<SDLKey> keys) {
+    for (SDLKey key : keys) {
+        scripted::holdKey(key, true);
+    }
+}
+
+// A crossing at (row 5, column 5) with corridors in all four directions; walls elsewhere.
+const std::vector<std::string> crossing = {
+    "#########################", "#########################", "#########################",
+    "#########################", "##### ###################", "###     #################",
+    "##### ###################", "#########################"};
+
+class PlayerControlTest : public GameTest {
+  protected:
+    void placePlayer(int32_t x, int32_t y, int32_t heading) {
+        player.x = x;
+        player.y = y;
+        player.direction = heading;
+    }
+};
+
+TEST_F(PlayerControlTest, EscapeQAndTheWindowCloseQuitAndTheFrameRunsOn) {
+    for (SDLKey key : {SDLK_ESCAPE, SDLK_q}) {
+        quitRequested = 0;
+        scripted::pressKey(key);
+        handleEvents();
+        EXPECT_EQ(quitRequested, 1) << key;
+    }
+    quitRequested = 0;
+    scripted::queueQuit();
+    handleEvents();
+    EXPECT_EQ(quitRequested, 1);
+
+    setMaze({"", "  ......"});
+    ediblesLeft = 6;
+    placePlayer(64, 32, East);
+    quitRequested = 0;
+    scripted::pressKey(SDLK_ESCAPE);
+    runFrameSteps();
+    EXPECT_EQ(quitRequested, 1);
+    EXPECT_EQ(player.x, 68) << "the frame in which quit was asked still moves the player";
+    EXPECT_EQ(scripted::script.presents, 1);
+}
+
+TEST_F(PlayerControlTest, OfSeveralFreeArrowsTheLastTestWins) {
+    setMaze(crossing);
+    struct Case {
+        std::initializer_list<SDLKey> keys;
+        int32_t heading;
+    };
+    const Case cases[] = {{{SDLK_UP, SDLK_RIGHT}, East},
+                          {{SDLK_UP, SDLK_DOWN, SDLK_LEFT}, West},
+                          {{SDLK_UP, SDLK_DOWN}, South},
+                          {{SDLK_UP}, North},
+                          {{SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN}, East}};
+    for (const Case& c : cases) {
+        scripted::install();
+        placePlayer(160, 160, None);
+        hold(c.keys);
+        playerFrame();
+        EXPECT_EQ(player.direction, c.heading);
+    }
+}
+
+TEST_F(PlayerControlTest, AHeldArrowTurnsOnlyWhenFreeAndStepsAtOnce) {
+    setMaze(crossing);
+    // Heading north into the wall above the corridor, nothing held: the player waits.
+    placePlayer(128, 160, North);
+    playerFrame();
+    EXPECT_EQ(player.x, 128);
+    EXPECT_EQ(player.y, 160);
+    EXPECT_EQ(player.direction, North);
+    // Left is free: turn and step in the same frame.
+    hold({SDLK_LEFT});
+    playerFrame();
+    EXPECT_EQ(player.direction, West);
+    EXPECT_EQ(player.x, 124);
+    // Up into the wall keeps the heading and the walk.
+    scripted::holdKey(SDLK_LEFT, false);
+    hold({SDLK_UP});
+    playerFrame();
+    EXPECT_EQ(player.direction, West);
+    EXPECT_EQ(player.x, 120);
+    // Off the tile grid a side passage is not free: the player must be aligned with it.
+    placePlayer(164, 160, West);
+    scripted::holdKey(SDLK_UP, true);
+    playerFrame();
+    EXPECT_EQ(player.direction, West);
+    EXPECT_EQ(player.x, 160);
+    playerFrame();
+    EXPECT_EQ(player.direction, North);
+    EXPECT_EQ(player.y, 156);
+}
+
+TEST_F(PlayerControlTest, WalkingOffOneSideComesBackOnTheOther) {
+    setMaze({"", ""});
+    placePlayer(0, 32, West);
+    playerFrame();
+    EXPECT_EQ(player.x, 768);
+    placePlayer(764, 32, East);
+    playerFrame();
+    EXPECT_EQ(player.x, 0);
+    placePlayer(760, 32, East);
+    playerFrame();
+    EXPECT_EQ(player.x, 764);
+}
+
+TEST_F(PlayerControlTest, WarpsLandOnTheFloorOfRowsTwoToEighteen) {
+    setMaze({});
+    constexpr int draws = 19000;
+    player.warps = draws;
+    std::map<int32_t, int> rows;
+    std::map<int32_t, int> columns;
+    for (int i = 0; i < draws; ++i) {
+        ASSERT_TRUE(warpPlayer());
+        ASSERT_EQ(player.x % tileSize, 0);
+        ASSERT_EQ(player.y % tileSize, 0);
+        ++rows[player.y / tileSize];
+        ++columns[player.x / tileSize];
+    }
+    EXPECT_EQ(player.warps, 0);
+    EXPECT_EQ(rows.count(0), 0u);
+    EXPECT_EQ(rows.count(1), 0u);
+    // Rows 0 and 1 are moved to row 2: three shares of nineteen there, one in every other row.
+    EXPECT_NEAR(rows[2], 3000, 250);
+    for (int32_t row = 3; row < mazeRows; ++row) {
+        EXPECT_NEAR(rows[row], 1000, 150) << row;
+    }
+    EXPECT_EQ(columns.size(), static_cast<std::size_t>(mazeColumns));
+}
+
+TEST_F(PlayerControlTest, AWarpEatsWhereItLandsAndWalksOnInTheSameFrame) {
+    // One free tile in rows 2 to 18, holding a dot; walls and doors everywhere else.
+    std::vector<std::string> rows(mazeRows, "#########################");
+    rows[0] = rows[1] = "";
+    rows[2] = "##########-.#############";
+    setMaze(rows);
+    ediblesLeft = 4;
+    placePlayer(32, 0, North);
+    player.warps = 1;
+    scripted::pressKey(SDLK_z);
+    playerFrame();
+    EXPECT_EQ(player.warps, 0);
+    EXPECT_EQ(player.x, 352);
+    EXPECT_EQ(player.y, 60) << "landed on row 2, then stepped north";
+    EXPECT_EQ(mazeGrid.at(2, 11), Open);
+    EXPECT_EQ(player.score, 10);
+    EXPECT_EQ(ediblesLeft, 3);
+    EXPECT_EQ(channelsPlaying(soundBank.warpSound), 1) << "once, however many draws missed";
+
+    scripted::pressKey(SDLK_z);
+    playerFrame();
+    EXPECT_EQ(player.x, 352) << "no warps left";
+    EXPECT_EQ(player.y, 56);
+}
+
+TEST_F(PlayerControlTest, AWarpWithNowhereToLandGivesUpAndChangesNothing) {
+    std::vector<std::string> rows(mazeRows, "#########-###############");
+    rows[0] = rows[1] = "";
+    setMaze(rows);
+    placePlayer(64, 32, East);
+    player.warps = 2;
+    scripted::pressKey(SDLK_z);
+    handleEvents();
+    EXPECT_EQ(player.warps, 2);
+    EXPECT_EQ(player.x, 64);
+    EXPECT_EQ(player.y, 32);
+    EXPECT_EQ(channelsPlaying(soundBank.warpSound), 0);
+}
+
+TEST_F(PlayerControlTest, KnockedOutThePlayerIgnoresGiveUpWarpAndBombKeys) {
+    setMaze({"", "   B"});
+    bombSites.push_back(BombSite{96, 32, 96, 32, Carried});
+    player.bombs = 1;
+    scripted::pressKey(SDLK_k);
+    handleEvents();
+    EXPECT_EQ(player.state, Punched);
+    EXPECT_EQ(channelsPlaying(soundBank.wuzzleSound), 1);
+    EXPECT_EQ(channelsPlaying(soundBank.punchSound), 0);
+
+    punchedFrames = 7;
+    for (SDLKey key : {SDLK_k, SDLK_z, SDLK_SPACE}) {
+        scripted::pressKey(key);
+    }
+    const int32_t x = player.x;
+    handleEvents();
+    EXPECT_EQ(player.state, Punched);
+    EXPECT_EQ(punchedFrames, 7);
+    EXPECT_EQ(channelsPlaying(soundBank.wuzzleSound), 1);
+    EXPECT_EQ(player.warps, 3);
+    EXPECT_EQ(player.x, x);
+    EXPECT_EQ(bombSites[0].state, Carried);
+    EXPECT_EQ(player.bombs, 1);
+}
+
+} // namespace

@@ -1,0 +1,172 @@
+// The maze test every move goes through: which cells it visits, what the player eats on the
+// way, the door, power items, and the edges of the grid.
+#include "actors/enemy_movement.h"
+#include "actors/player_control.h"
+#include "actors/probe.h"
+#include "shell/game_state.h"
+#include "support/game_fixture.h"
+
+namespace {
+
+int channelsPlaying(Mix_Chunk* chunk) {
+    int count = 0;
+    const int channels = Mix_AllocateChannels(-1);
+    for (int channel = 0; channel < channels; ++channel) {
+        if (Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == chunk) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+void placePlayer(int32_t x, int32_t y) {
+    player.x = x;
+    player.y = y;
+}
+
+class ProbeTest : public GameTest {};
+
+TEST_F(ProbeTest, VisitsRowByRowAndStopsAtTheFirstBlock) {
+    // The player at (68, 64) tests the box one step up: rows 1 and 2, columns 2 and 3.
+    setMaze({"", "  .#", "  .."});
+    placePlayer(68, 64);
+    ediblesLeft = 3;
+    EXPECT_TRUE(probeMaze(68, 60));
+    EXPECT_EQ(mazeGrid.at(1, 2), Open) << "a refused turn still eats";
+    EXPECT_EQ(player.score, 10);
+    EXPECT_EQ(ediblesLeft, 2);
+    EXPECT_EQ(channelsPlaying(soundBank.crunchSound), 1);
+    EXPECT_EQ(mazeGrid.at(2, 2), Dot) << "the lower row is not reached once blocked";
+    EXPECT_EQ(mazeGrid.at(2, 3), Dot);
+
+    // A door blocks the player before the next column is looked at.
+    setMaze({"", "  -.", "  .."});
+    EXPECT_TRUE(probeMaze(68, 60));
+    EXPECT_EQ(mazeGrid.at(1, 3), Dot);
+
+    // Free: all four cells are taken, once only.
+    setMaze({"", "  ^>", "  <*"});
+    EXPECT_FALSE(probeMaze(68, 60));
+    EXPECT_FALSE(probeMaze(68, 60));
+    EXPECT_EQ(player.score, 50);
+    EXPECT_EQ(mazeGrid.at(1, 2), NorthMark);
+    EXPECT_EQ(mazeGrid.at(1, 3), EastMark);
+    EXPECT_EQ(mazeGrid.at(2, 2), WestMark);
+    EXPECT_EQ(mazeGrid.at(2, 3), SeekMark);
+    EXPECT_EQ(hintAt(64, 32), NorthMark) << "the mark outlives its dot";
+}
+
+TEST_F(ProbeTest, ABoxOnTheTileGridVisitsOneCell) {
+    setMaze({"", "", " ...", " .P."});
+    placePlayer(64, 96);
+    EXPECT_FALSE(probeMaze(64, 96));
+    EXPECT_EQ(mazeGrid.at(3, 2), Open) << "the start tile is taken";
+    EXPECT_EQ(player.score, 0);
+    EXPECT_FALSE(probeMaze(64, 92));
+    EXPECT_EQ(player.score, 10) << "one step up touches row 2, column 2 only";
+    EXPECT_EQ(mazeGrid.at(2, 1), Dot);
+    EXPECT_EQ(mazeGrid.at(2, 3), Dot);
+}
+
+TEST_F(ProbeTest, EatsOnlyAtThePlayerOrOneStepAway) {
+    setMaze({"", " .......", "", ""});
+    placePlayer(96, 32);
+    for (int32_t far : {88, 104}) {
+        EXPECT_FALSE(probeMaze(far, 32));
+        EXPECT_FALSE(probeMaze(96, far - 64));
+    }
+    EXPECT_FALSE(probeMaze(100, 36)) << "a diagonal step is not at the player";
+    EXPECT_EQ(player.score, 0);
+    EXPECT_FALSE(probeMaze(100, 32));
+    EXPECT_EQ(player.score, 20);
+}
+
+TEST_F(ProbeTest, TheDoorStopsThePlayerButNotAnEnemyAwayFromIt) {
+    setMaze({"", "", "   -"});
+    placePlayer(64, 64);
+    EXPECT_TRUE(probeMaze(68, 64));
+    placePlayer(320, 320);
+    EXPECT_FALSE(probeMaze(68, 64));
+
+    // An enemy walks through the door while the player is far away.
+    redEnemy.x = 64;
+    redEnemy.y = 64;
+    redEnemy.direction = East;
+    moveEnemy(redEnemy);
+    EXPECT_EQ(redEnemy.x, 68);
+}
+
+TEST_F(ProbeTest, AnEnemyNextToThePlayerEatsForItAndIsStoppedByTheDoor) {
+    setMaze({"", "", "   .-"});
+    placePlayer(104, 64);
+    ediblesLeft = 1;
+    redEnemy.x = 96;
+    redEnemy.y = 64;
+    redEnemy.direction = East;
+    moveEnemy(redEnemy); // probes (100, 64), one step west of the player
+    EXPECT_EQ(player.score, 10);
+    EXPECT_EQ(ediblesLeft, 0);
+    EXPECT_EQ(mazeGrid.at(2, 3), Open);
+    EXPECT_EQ(redEnemy.x, 96) << "the door one column on stops it";
+    EXPECT_NE(redEnemy.direction, East);
+}
+
+TEST_F(ProbeTest, APowerItemFrightensOnlyActiveEnemies) {
+    setMaze({"", " o"});
+    placePlayer(32, 32);
+    redEnemy.setState(Active);
+    purpleEnemy.setTimedState(Active, 5, Penned);
+    blueEnemy.setTimedState(Penned, 40, Active);
+    yellowEnemy.setTimedState(Scared, 20, Active);
+    ediblesLeft = 7;
+    EXPECT_FALSE(probeMaze(32, 32));
+    EXPECT_EQ(mazeGrid.at(1, 1), Open);
+    for (Actor* frightened : {&redEnemy, &purpleEnemy}) {
+        EXPECT_EQ(frightened->state, Scared);
+        EXPECT_EQ(frightened->stateTimer, 150);
+        EXPECT_EQ(frightened->restoreState, Active);
+        EXPECT_TRUE(frightened->stateTimerActive);
+    }
+    EXPECT_EQ(blueEnemy.state, Penned);
+    EXPECT_EQ(blueEnemy.stateTimer, 40);
+    EXPECT_EQ(yellowEnemy.stateTimer, 20) << "a running fright is not renewed";
+    EXPECT_EQ(player.score, 0);
+    EXPECT_EQ(ediblesLeft, 7);
+    EXPECT_EQ(channelsPlaying(soundBank.crunchSound), 0);
+}
+
+TEST_F(ProbeTest, CellsOutsideTheGridAreWalls) {
+    // A player warped onto column 24 tests column 25 when it looks east: there is no such column,
+    // and the first cell of the next row must not be read or eaten in its place.
+    setMaze({"", "", "", "", "", ".                       ."});
+    placePlayer(768, 128);
+    ediblesLeft = 2;
+    EXPECT_TRUE(probeMaze(772, 128));
+    EXPECT_EQ(mazeGrid.at(5, 0), Dot);
+    EXPECT_EQ(player.score, 0);
+
+    // An open bottom row: the step south out of row 18 is refused, after eating on the way.
+    setMaze({});
+    mazeGrid.set(18, 2, Dot);
+    placePlayer(64, 576);
+    player.direction = South;
+    movePlayer();
+    EXPECT_EQ(player.y, 576);
+    EXPECT_EQ(mazeGrid.at(18, 2), Open);
+    EXPECT_EQ(hintAt(64, 580), -1);
+    EXPECT_TRUE(probeMaze(64, -40)) << "rows above the grid";
+    EXPECT_TRUE(probeMaze(64, 608));
+}
+
+TEST_F(ProbeTest, CodesOutsideTheTableNeitherBlockNorFeed) {
+    setMaze({});
+    mazeGrid.set(1, 1, 36);
+    mazeGrid.set(1, 2, -1);
+    placePlayer(32, 32);
+    EXPECT_FALSE(probeMaze(36, 32));
+    EXPECT_EQ(mazeGrid.at(1, 1), 36);
+    EXPECT_EQ(mazeGrid.at(1, 2), -1);
+    EXPECT_EQ(player.score, 0);
+}
+
+} // namespace

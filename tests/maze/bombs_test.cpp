@@ -1,0 +1,237 @@
+// Bombs: the overlap test, pickups, the space key, blasts, the shared explosion counter and
+// the multi-kill reward.
+#include "maze/bombs.h"
+#include "shell/game_state.h"
+#include "support/game_fixture.h"
+
+#include <string>
+
+namespace {
+
+constexpr Uint32 seeThrough = 0xFF00FF;
+
+int channelsPlaying(Mix_Chunk* chunk) {
+    int count = 0;
+    const int channels = Mix_AllocateChannels(-1);
+    for (int channel = 0; channel < channels; ++channel) {
+        if (Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == chunk) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+bool drawnAt(SDL_Surface* picture, int x, int y) {
+    if (picture == nullptr) {
+        return false;
+    }
+    const bool keyed = (picture->flags & SDL_SRCCOLORKEY) != 0;
+    for (int py = 0; py < picture->h; ++py) {
+        for (int px = 0; px < picture->w; ++px) {
+            const Uint32 wanted = surfacePixel(picture, px, py);
+            if (!(keyed && wanted == seeThrough) && screenPixel(x + px, y + py) != wanted) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// What a bomb's place shows after updateBombs: "boom", "boom2", "dyno" or "".
+std::string shownAt(const BombSite& site) {
+    if (drawnAt(tileBank.boom, site.x, site.y)) {
+        return "boom";
+    }
+    if (drawnAt(tileBank.boom2, site.x, site.y)) {
+        return "boom2";
+    }
+    if (drawnAt(tileBank.dyno, site.x, site.y)) {
+        return "dyno";
+    }
+    return "";
+}
+
+void place(Actor& actor, int32_t x, int32_t y) {
+    actor.x = x;
+    actor.y = y;
+}
+
+class BombsTest : public GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        place(player, 700, 500);
+        for (Actor* enemy : enemies) {
+            place(*enemy, 700, 300);
+        }
+    }
+    // The bomb steps of one frame: blasts after the contacts, then the bombs' own update.
+    void bombFrame() {
+        applyBlasts();
+        SDL_FillRect(screen, nullptr, 0);
+        updateBombs();
+    }
+};
+
+TEST_F(BombsTest, ThePlayerReachesATileUpTo32PixelsAway) {
+    place(player, 100, 64);
+    EXPECT_TRUE(overlapsTile(player, 128, 96));
+    EXPECT_FALSE(overlapsTile(player, 128, 100));
+    EXPECT_TRUE(overlapsTile(player, 68, 32));
+    EXPECT_FALSE(overlapsTile(player, 67, 32));
+
+    // Walking past a bomb one tile away picks it up; one pixel further it stays.
+    bombSites = {BombSite{128, 96, 128, 96, Lying}, BombSite{128, 100, 128, 100, Lying}};
+    SDL_FillRect(screen, nullptr, 0);
+    updateBombs();
+    EXPECT_EQ(bombSites[0].state, Carried);
+    EXPECT_EQ(player.bombs, 1);
+    EXPECT_EQ(channelsPlaying(soundBank.pickUpSound), 1);
+    EXPECT_EQ(bombSites[1].state, Lying);
+    EXPECT_EQ(shownAt(bombSites[1]), "dyno");
+}
+
+TEST_F(BombsTest, EnemiesAreReachedFromATenthFurtherOut) {
+    place(redEnemy, 64, 64);
+    EXPECT_TRUE(overlapsTile(redEnemy, 96, 96));
+    EXPECT_TRUE(overlapsTile(redEnemy, 99, 99));
+    EXPECT_TRUE(overlapsTile(redEnemy, 29, 29));
+    EXPECT_FALSE(overlapsTile(redEnemy, 100, 64));
+    EXPECT_FALSE(overlapsTile(redEnemy, 64, 28));
+    // Near coordinate 0 the truncation toward zero lets a distance of 36 count.
+    place(redEnemy, 0, 64);
+    EXPECT_TRUE(overlapsTile(redEnemy, 36, 64));
+    EXPECT_FALSE(overlapsTile(redEnemy, 37, 64));
+    place(redEnemy, 1, 64);
+    EXPECT_TRUE(overlapsTile(redEnemy, 37, 64));
+    place(redEnemy, 2, 64);
+    EXPECT_FALSE(overlapsTile(redEnemy, 38, 64));
+    place(redEnemy, 64, 0);
+    EXPECT_TRUE(overlapsTile(redEnemy, 64, 36));
+    place(redEnemy, 37, 64);
+    EXPECT_TRUE(overlapsTile(redEnemy, 1, 64));
+    place(redEnemy, 36, 64);
+    EXPECT_TRUE(overlapsTile(redEnemy, 0, 64));
+    place(redEnemy, 37, 64);
+    EXPECT_FALSE(overlapsTile(redEnemy, 0, 64));
+}
+
+TEST_F(BombsTest, SpaceDropsThenDetonatesAndABlastIsLiveForFourFrames) {
+    bombSites = {BombSite{0, 0, 32, 32, Carried}};
+    player.bombs = 1;
+    place(player, 402, 198);
+    useBombKey();
+    EXPECT_EQ(bombSites[0].state, Armed);
+    EXPECT_EQ(bombSites[0].x, 402) << "dropped where the player stands, off the tile grid";
+    EXPECT_EQ(bombSites[0].y, 198);
+    EXPECT_EQ(player.bombs, 0);
+    EXPECT_EQ(channelsPlaying(soundBank.dropBombSound), 1);
+    place(player, 700, 500);
+    bombFrame();
+    EXPECT_EQ(shownAt(bombSites[0]), "dyno");
+
+    useBombKey();
+    EXPECT_EQ(bombSites[0].state, Exploding);
+    EXPECT_EQ(channelsPlaying(soundBank.explodeSound), 1);
+    place(redEnemy, 420, 220);
+    const char* const looks[] = {"boom", "boom2", "boom", ""};
+    for (int frame = 0; frame < 4; ++frame) {
+        const int32_t score = player.score;
+        redEnemy.setState(Active);
+        bombFrame();
+        EXPECT_EQ(player.score - score, 15) << frame;
+        EXPECT_EQ(redEnemy.state, Flung) << frame;
+        EXPECT_EQ(shownAt(bombSites[0]), looks[frame]) << frame;
+    }
+    EXPECT_EQ(bombSites[0].state, Spent);
+    EXPECT_EQ(explosionFrame, 0);
+    const int32_t score = player.score;
+    bombFrame();
+    EXPECT_EQ(player.score, score) << "a spent bomb catches nothing";
+}
+
+TEST_F(BombsTest, TwoBlastsShareOneAnimationCounter) {
+    bombSites = {BombSite{96, 96, 96, 96, Exploding}, BombSite{320, 96, 320, 96, Exploding}};
+    place(redEnemy, 96, 96);
+    place(purpleEnemy, 320, 96);
+    const char* const aLooks[] = {"boom", "boom", "boom", "boom2", "boom", ""};
+    const char* const bLooks[] = {"boom2", "", "", "", "", ""};
+    for (int frame = 0; frame < 6; ++frame) {
+        const bool bLive = bombSites[1].state == Exploding;
+        redEnemy.setState(Active);
+        purpleEnemy.setState(Active);
+        bombFrame();
+        EXPECT_EQ(redEnemy.state, Flung) << "A is live in frame " << frame;
+        EXPECT_EQ(purpleEnemy.state, bLive ? Flung : Active) << frame;
+        EXPECT_EQ(shownAt(bombSites[0]), aLooks[frame]) << frame;
+        EXPECT_EQ(shownAt(bombSites[1]), bLooks[frame]) << frame;
+        EXPECT_EQ(bombSites[1].state, frame >= 1 ? Spent : Exploding) << frame;
+    }
+    EXPECT_EQ(bombSites[0].state, Spent);
+    EXPECT_EQ(purpleEnemy.state, Active) << "B was live in frames 0 and 1 only";
+}
+
+TEST_F(BombsTest, MultiKillsPayOnTheFirstOfEveryThreeFrames) {
+    bombSites = {BombSite{200, 200, 200, 200, Exploding}};
+    place(redEnemy, 200, 200);
+    place(blueEnemy, 230, 180);
+    place(yellowEnemy, 170, 232);
+    const int32_t rewards[] = {3 * 15 + 250, 45, 45, 45 + 250};
+    const int32_t counters[] = {1, 2, 0, 1};
+    for (int frame = 0; frame < 4; ++frame) {
+        const int32_t score = player.score;
+        const int32_t lives = player.lives;
+        frontEnd.bannerActive = false;
+        applyBlasts();
+        updateBombs();
+        EXPECT_EQ(player.score - score, rewards[frame]) << frame;
+        EXPECT_EQ(player.lives - lives, frame == 0 || frame == 3 ? 1 : 0) << frame;
+        EXPECT_EQ(frontEnd.bannerActive, frame == 0 || frame == 3) << frame;
+        EXPECT_EQ(multiKillCounter, counters[frame]) << frame;
+    }
+    EXPECT_EQ(bombSites[0].state, Spent);
+    EXPECT_EQ(purpleEnemy.state, Penned) << "outside the blast";
+}
+
+TEST_F(BombsTest, APlayerInsideABlastIsKnockedOut) {
+    bombSites = {BombSite{64, 64, 64, 64, Exploding}, BombSite{400, 64, 400, 64, Exploding}};
+    place(player, 96, 96);
+    place(redEnemy, 400, 64);
+    applyBlasts();
+    EXPECT_EQ(player.state, Punched);
+    EXPECT_EQ(channelsPlaying(soundBank.wuzzleSound), 1);
+    EXPECT_EQ(redEnemy.state, Flung) << "later bombs are still visited";
+}
+
+TEST_F(BombsTest, SpaceActsOnTheFirstQualifyingRecordOnly) {
+    place(player, 300, 300);
+    bombSites = {BombSite{32, 32, 32, 32, Carried}, BombSite{64, 64, 64, 64, Armed}};
+    player.bombs = 1;
+    useBombKey();
+    EXPECT_EQ(bombSites[0].state, Armed);
+    EXPECT_EQ(bombSites[0].x, 300);
+    EXPECT_EQ(bombSites[1].state, Armed);
+    EXPECT_EQ(player.bombs, 0);
+
+    bombSites = {BombSite{64, 64, 64, 64, Armed}, BombSite{32, 32, 32, 32, Carried}};
+    player.bombs = 1;
+    useBombKey();
+    EXPECT_EQ(bombSites[0].state, Exploding);
+    EXPECT_EQ(bombSites[1].state, Carried);
+    EXPECT_EQ(player.bombs, 1);
+}
+
+TEST_F(BombsTest, SpaceWithNothingToDropOrDetonateDoesNothing) {
+    useBombKey();
+    bombSites = {BombSite{32, 32, 32, 32, Lying}, BombSite{64, 64, 64, 64, Spent},
+                 BombSite{96, 96, 96, 96, Carried}};
+    player.bombs = 0;
+    useBombKey();
+    EXPECT_EQ(bombSites[0].state, Lying);
+    EXPECT_EQ(bombSites[1].state, Spent);
+    EXPECT_EQ(bombSites[2].state, Carried);
+    EXPECT_EQ(bombSites[2].x, 96);
+    EXPECT_EQ(Mix_Playing(-1), 0);
+}
+
+} // namespace

@@ -1,0 +1,165 @@
+// The level build and the per-frame maze pass: edible count, start tiles, bomb sites, the dot
+// and power animations and what lands on the screen.
+#include "maze/level_build.h"
+#include "shell/game_state.h"
+#include "support/game_fixture.h"
+
+#include <array>
+
+namespace {
+
+constexpr Uint32 seeThrough = 0xFF00FF;
+constexpr Uint32 untouched = 0x123456;
+
+// Whether every pixel of the picture that is not see-through is on the screen at (x, y).
+bool drawnAt(SDL_Surface* picture, int x, int y) {
+    if (picture == nullptr) {
+        return false;
+    }
+    const bool keyed = (picture->flags & SDL_SRCCOLORKEY) != 0;
+    for (int py = 0; py < picture->h; ++py) {
+        for (int px = 0; px < picture->w; ++px) {
+            const Uint32 wanted = surfacePixel(picture, px, py);
+            if (!(keyed && wanted == seeThrough) && screenPixel(x + px, y + py) != wanted) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// Which of the pictures shows in the tile at (column, row): its index, or -1 when none or more
+// than one of them match.
+template <std::size_t N>
+int shownFrame(const std::array<SDL_Surface*, N>& pictures, int column, int row) {
+    int found = -1;
+    for (std::size_t i = 0; i < N; ++i) {
+        if (drawnAt(pictures[i], column * tileSize, row * tileSize)) {
+            if (found != -1) {
+                return -1;
+            }
+            found = static_cast<int>(i);
+        }
+    }
+    return found;
+}
+
+void fillUntouched() {
+    SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0x12, 0x34, 0x56));
+}
+
+bool tileUntouched(int column, int row) {
+    return screenPixel(column * tileSize, row * tileSize) == untouched &&
+           screenPixel(column * tileSize + 31, row * tileSize + 31) == untouched;
+}
+
+class LevelBuildTest : public GameTest {
+  protected:
+    void SetUp() override {
+        GameTest::SetUp();
+        fillUntouched();
+    }
+};
+
+TEST_F(LevelBuildTest, CountsEdiblesAndPlacesTheActorsOnTheirStartTiles) {
+    setMaze({"#########################", "#..<  o  1  2  3        #", "# . <                   #",
+             "#                       #", "#                       #", "#                       #",
+             "#     R                 #", "#  P                    #"});
+    redEnemy.direction = South;
+    purpleEnemy.direction = West;
+    blueEnemy.direction = East;
+    yellowEnemy.direction = West;
+    player.direction = East;
+    buildLevel();
+    EXPECT_EQ(ediblesLeft, 5);
+    EXPECT_EQ(player.x, 96);
+    EXPECT_EQ(player.y, 224);
+    EXPECT_EQ(player.homeX, 96);
+    EXPECT_EQ(player.homeY, 224);
+    EXPECT_EQ(player.direction, None);
+    EXPECT_EQ(redEnemy.x, 192);
+    EXPECT_EQ(redEnemy.homeY, 192);
+    EXPECT_EQ(redEnemy.direction, South) << "the red enemy keeps its heading";
+    EXPECT_EQ(purpleEnemy.homeX, 288);
+    EXPECT_EQ(purpleEnemy.direction, East);
+    EXPECT_EQ(blueEnemy.homeX, 384);
+    EXPECT_EQ(blueEnemy.direction, West);
+    EXPECT_EQ(yellowEnemy.homeX, 480);
+    EXPECT_EQ(yellowEnemy.homeY, 32);
+    EXPECT_EQ(yellowEnemy.direction, East);
+    EXPECT_TRUE(bombSites.empty());
+}
+
+TEST_F(LevelBuildTest, ARepeatedHomeWinsInCellOrderAndAMissingOneKeepsThePosition) {
+    setMaze({"", " R      R", "  R"});
+    yellowEnemy.x = 500;
+    yellowEnemy.y = 300;
+    buildLevel();
+    EXPECT_EQ(redEnemy.x, 64);
+    EXPECT_EQ(redEnemy.y, 64);
+    EXPECT_EQ(yellowEnemy.x, 500);
+    EXPECT_EQ(yellowEnemy.y, 300);
+}
+
+TEST_F(LevelBuildTest, BombSitesAreListedInCellOrderAndLeaveTheGridOutsideRowZero) {
+    setMaze({"    B", "         B", " B   B", "", "", "          B"});
+    bombSites.push_back(BombSite{1, 1, 1, 1, Spent});
+    buildLevel();
+    ASSERT_EQ(bombSites.size(), 5u);
+    const int32_t expected[5][2] = {{128, 0}, {288, 32}, {32, 64}, {160, 64}, {320, 160}};
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(bombSites[i].x, expected[i][0]) << i;
+        EXPECT_EQ(bombSites[i].y, expected[i][1]) << i;
+        EXPECT_EQ(bombSites[i].originX, expected[i][0]) << i;
+        EXPECT_EQ(bombSites[i].originY, expected[i][1]) << i;
+        EXPECT_EQ(bombSites[i].state, Lying) << i;
+    }
+    EXPECT_TRUE(drawnAt(tileBank.openSpace, 320, 160));
+    EXPECT_EQ(mazeGrid.at(5, 10), BombSiteMark) << "until the first frame";
+
+    fillUntouched();
+    drawMaze();
+    EXPECT_EQ(mazeGrid.at(5, 10), Open);
+    EXPECT_EQ(mazeGrid.at(1, 9), Open);
+    EXPECT_EQ(mazeGrid.at(0, 4), BombSiteMark) << "row 0 is never redrawn";
+    EXPECT_TRUE(tileUntouched(10, 5)) << "nothing is drawn for the mark in that frame";
+}
+
+TEST_F(LevelBuildTest, BuildDrawsFloorDoorDotsAndWallsAndLeavesStartAndMarkTilesAlone) {
+    setMaze({"#  ", "-.P", "o*R", "nk "});
+    mazeGrid.set(0, 3, WallLast);
+    mazeGrid.set(0, 4, 36);
+    mazeGrid.set(0, 5, -1);
+    buildLevel();
+    EXPECT_TRUE(drawnAt(tileBank.walls[0], 0, 0));
+    EXPECT_TRUE(drawnAt(tileBank.walls[WallLast - WallFirst], 96, 0));
+    EXPECT_TRUE(drawnAt(tileBank.openSpace, 32, 0));
+    EXPECT_TRUE(drawnAt(tileBank.door, 0, 32));
+    EXPECT_TRUE(drawnAt(tileBank.dotImages[0], 32, 32));
+    EXPECT_TRUE(drawnAt(tileBank.dotImages[0], 32, 64)) << "a dot on a seek mark";
+    for (const auto& tile :
+         {std::array<int, 2>{4, 0}, {5, 0}, {2, 1}, {0, 2}, {2, 2}, {0, 3}, {1, 3}}) {
+        EXPECT_TRUE(tileUntouched(tile[0], tile[1])) << tile[0] << "," << tile[1];
+    }
+    EXPECT_EQ(ediblesLeft, 2);
+}
+
+TEST_F(LevelBuildTest, DotsCycleThroughFiveFramesAndPowerItemsThroughFour) {
+    setMaze({"", ".oP  <"});
+    mazeGrid.set(1, 3, 36);
+    buildLevel();
+    fillUntouched();
+    const int dotCycle[] = {0, 1, 2, 3, 4, 3, 2, 1, 0, 1, 2, 3, 4, 3, 2, 1, 0};
+    for (int frame = 0; frame < 17; ++frame) {
+        drawMaze();
+        EXPECT_EQ(shownFrame(tileBank.dotImages, 0, 1), dotCycle[frame]) << frame;
+        EXPECT_EQ(shownFrame(tileBank.dotImages, 5, 1), dotCycle[frame]) << frame;
+        EXPECT_EQ(shownFrame(tileBank.dotImages, 2, 1), dotCycle[frame]) << "start tile";
+        EXPECT_EQ(shownFrame(tileBank.powerImages, 1, 1), frame % 4) << frame;
+    }
+    EXPECT_TRUE(drawnAt(tileBank.openSpace, 128, 32));
+    EXPECT_TRUE(tileUntouched(3, 1)) << "unknown codes draw nothing";
+    EXPECT_TRUE(tileUntouched(0, 0)) << "row 0 is not redrawn";
+}
+
+} // namespace
