@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# A short session with real input: the intro follows the pointer, the controls page leads into
+# level 1 with its status line, the arrows move the player, P pauses and resumes, K costs a
+# life, Escape ends with status 0; the intro music and the level music are audible.
+source "$(dirname "$0")/lib.sh"
+make_run_dir
+start_xvfb
+start_game SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" SDL_DISKAUDIODELAY=23
+window=$(find_window)
+
+xdotool mousemove --window "$window" 400 100
+sleep 1
+shot "$window" intro-idle
+xdotool mousemove --window "$window" 100 450
+sleep 0.5
+shot "$window" intro-play-zone
+xdotool mousemove --window "$window" 500 450
+sleep 0.5
+shot "$window" intro-controls-zone
+# Each zone lights up when the pointer is in it. The figures run along the bottom of the window
+# on their first lap, below the part compared here.
+changed=$(pixels_differ "$shots/intro-idle.png" "$shots/intro-play-zone.png" 280x90+10+410)
+(( changed > 1000 )) || fail "the intro did not react to the pointer in the play zone ($changed)"
+changed=$(pixels_differ "$shots/intro-play-zone.png" "$shots/intro-controls-zone.png" 480x90+310+410)
+(( changed > 1000 )) || fail "the intro did not react to the pointer in the controls zone ($changed)"
+intro_bytes=$(stat -c %s "$work/audio.raw")
+
+click_at "$window" 695 550
+sleep 1
+shot "$window" controls-page
+click_at "$window" 375 525
+sleep 1.5
+level_start_bytes=$(stat -c %s "$work/audio.raw")
+shot "$window" play-start
+white=$(/usr/bin/convert "$shots/play-start.png" -crop 800x32+0+0 +repage -fill black +opaque white \
+  -format '%[fx:int(mean*w*h)]' info:)
+(( white > 200 )) || fail "the status line is not drawn ($white white pixels)"
+
+xdotool keydown --window "$window" Right
+sleep 0.6
+xdotool keyup --window "$window" Right
+xdotool keydown --window "$window" Left
+sleep 0.3
+xdotool keyup --window "$window" Left
+sleep 0.3
+shot "$window" play-moved
+moved=$(pixels_differ "$shots/play-start.png" "$shots/play-moved.png" 800x568+0+32)
+(( moved > 300 )) || fail "the arrow keys did not move the player ($moved pixels changed)"
+
+xdotool key --window "$window" p
+sleep 0.7
+shot "$window" pause
+paused=$(pixels_differ "$shots/play-moved.png" "$shots/pause.png" 300x80+300+250)
+(( paused > 500 )) || fail "P did not show PAUSED ($paused)"
+sleep 0.5
+shot "$window" pause-later
+still=$(pixels_differ "$shots/pause.png" "$shots/pause-later.png" 800x568+0+32)
+(( still == 0 )) || fail "the game moved while paused ($still)"
+xdotool key --window "$window" p
+sleep 0.7
+shot "$window" resumed
+resumed=$(pixels_differ "$shots/pause.png" "$shots/resumed.png" 300x80+300+250)
+(( resumed > 500 )) || fail "P again did not resume ($resumed)"
+
+lives_before=$(/usr/bin/convert "$shots/resumed.png" -crop 30x32+438+0 +repage -format %# info:)
+xdotool key --window "$window" k
+sleep 3.6
+shot "$window" after-give-up
+lives_after=$(/usr/bin/convert "$shots/after-give-up.png" -crop 30x32+438+0 +repage -format %# info:)
+[[ "$lives_before" != "$lives_after" ]] || fail "K did not cost a life (lives digit unchanged)"
+
+xdotool key --window "$window" Escape
+wait_game
+[[ "$game_status" == 0 ]] || fail "exit status $game_status"
+
+end_bytes=$(stat -c %s "$work/audio.raw")
+intro_rms=$(audio_rms "$work/audio.raw" 0 "$intro_bytes")
+level_rms=$(audio_rms "$work/audio.raw" "$level_start_bytes" $((end_bytes - level_start_bytes)))
+awk -v r="$intro_rms" 'BEGIN { exit !(r > 0.005) }' || fail "the intro music is silent (RMS $intro_rms)"
+awk -v r="$level_rms" 'BEGIN { exit !(r > 0.005) }' || fail "the level music is silent (RMS $level_rms)"
+echo "PASS: intro reacts, controls page, level 1 with status line, arrows move, pause, give-up, Escape; audio RMS intro $intro_rms, level $level_rms"

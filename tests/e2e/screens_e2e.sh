@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# The whole round with real input on five one-dot levels: every level is cleared by holding
+# Right, the tally shows between levels and the victory screen after the fifth; then game over
+# and continue on the shipped level 1.
+source "$(dirname "$0")/lib.sh"
+make_run_dir
+for n in 1 2 3 4 5; do write_one_dot_level "$work/game/level$n.txt"; done
+start_xvfb
+start_game SDL_AUDIODRIVER=dummy
+window=$(find_window)
+sleep 0.5
+click_at "$window" 80 550
+xdotool keydown --window "$window" Right
+sleep 3
+shot "$window" tally
+for _ in 1 2 3 4; do sleep 15.5; done
+sleep 2
+shot "$window" victory
+xdotool keyup --window "$window" Right
+kill -0 "$game_pid" 2>/dev/null || fail "the game ended before the victory screen was left"
+xdotool key --window "$window" Escape
+wait_game
+[[ "$game_status" == 0 ]] || fail "exit status $game_status after the victory screen"
+tally_colours=$(/usr/bin/convert "$shots/tally.png" -format %k info:)
+victory_colours=$(/usr/bin/convert "$shots/victory.png" -format %k info:)
+(( tally_colours > 20 && victory_colours > 20 )) || fail "tally or victory screen looks empty"
+# The victory texts are red, blue and white over the board.
+red=$(/usr/bin/convert "$shots/victory.png" -fill black +opaque 'rgb(255,0,0)' -format '%[fx:int(mean*w*h*3)]' info:)
+(( red > 100 )) || fail "no red victory text ($red)"
+
+# Game over on the real level 1: three lives given up with K, then continue.
+make_run_dir_fresh() { rm -rf "$work/game"; make_run_dir; }
+make_run_dir_fresh
+start_game SDL_AUDIODRIVER=dummy
+window=$(find_window)
+sleep 0.5
+click_at "$window" 80 550
+sleep 1
+for _ in 1 2 3; do
+  xdotool key --window "$window" k
+  sleep 3.3
+done
+shot "$window" game-over
+click_at "$window" 375 525
+sleep 1.2
+shot "$window" continued
+over=$(pixels_differ "$shots/game-over.png" "$shots/continued.png")
+(( over > 10000 )) || fail "continue did not restart the level ($over)"
+xdotool key --window "$window" Escape
+wait_game
+[[ "$game_status" == 0 ]] || fail "exit status $game_status after continue"
+echo "PASS: five levels with tallies, victory, game over and continue"
