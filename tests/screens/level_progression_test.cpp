@@ -1,0 +1,128 @@
+// Moving from level to level: the tally of the level won, the next file, music and counters,
+// and the victory screen instead of a sixth level.
+#include "maze/level_build.h"
+#include "maze/level_progression.h"
+#include "screens/screen_checks.h"
+#include "shell/game_loop.h"
+
+#include <algorithm>
+
+using namespace screencheck;
+
+namespace {
+
+constexpr int tallyPassesAtLeast = 800;
+
+int edibleCells(const std::vector<int32_t>& cells) {
+    return static_cast<int>(std::count_if(cells.begin(), cells.end(), isDotCode));
+}
+
+class LevelProgressionTest : public GameTest {
+  protected:
+    // Checks the start of a level: its file read and built, fresh counters, the enemies'
+    // release timers and the level's clock.
+    void expectLevelStarted(int32_t level, int32_t lives) {
+        EXPECT_EQ(levelNumber, level);
+        ASSERT_FALSE(levelFileCells(level).empty()) << "level" << level << ".txt is missing";
+        EXPECT_EQ(gridCells(), levelFileCells(level));
+        EXPECT_EQ(ediblesLeft, edibleCells(levelFileCells(level)));
+        EXPECT_EQ(player.lives, lives);
+        EXPECT_EQ(player.warps, 3);
+        EXPECT_EQ(player.bombs, 0);
+        EXPECT_EQ(player.score, 0);
+        EXPECT_EQ(purpleEnemy.state, Penned);
+        EXPECT_EQ(purpleEnemy.stateTimer, 50);
+        EXPECT_EQ(blueEnemy.stateTimer, 100);
+        EXPECT_EQ(yellowEnemy.stateTimer, 150);
+        EXPECT_EQ(levelStartTicks, scripted::script.now);
+        EXPECT_EQ(Mix_PlayingMusic(), 1) << "the level's music is not playing";
+    }
+
+    // Wins the current level through startNextLevel; returns the number the tally showed in its
+    // headline (0 when no tally ran).
+    int32_t winLevel(int32_t lives) {
+        player.lives = lives;
+        player.score = 300;
+        player.warps = 1;
+        player.bombs = 2;
+        levelSeconds = 20;
+        int32_t headline = 0;
+        const int32_t won = levelNumber;
+        PassRecorder recorder([&](int pass) {
+            if (pass == 1 && showsText(frontEnd.largeFont, std::to_string(won), white, 600, 20)) {
+                headline = won;
+            }
+        });
+        startNextLevel();
+        EXPECT_GE(scripted::script.presents, tallyPassesAtLeast);
+        return headline;
+    }
+};
+
+TEST_F(LevelProgressionTest, TheFirstCallShowsNoTallyAndStartsLevel1WithItsMusic) {
+    OnlyLevelTrack onlyLevel1(1);
+    player.lives = 1;
+    startNextLevel();
+    EXPECT_EQ(scripted::script.presents, 0) << "a tally was shown before the first level";
+    expectLevelStarted(1, 3);
+}
+
+TEST_F(LevelProgressionTest, WinningLevel2With4LivesShowsItsTallyAndKeepsTheLives) {
+    OnlyLevelTrack onlyLevel3(3);
+    levelNumber = 2;
+    EXPECT_EQ(winLevel(4), 2);
+    expectLevelStarted(3, 4);
+}
+
+TEST_F(LevelProgressionTest, WinningLevel1WithOneLifeStartsLevel2WithThree) {
+    OnlyLevelTrack onlyLevel2(2);
+    levelNumber = 1;
+    EXPECT_EQ(winLevel(1), 1);
+    expectLevelStarted(2, 3);
+}
+
+TEST_F(LevelProgressionTest, AQuitDuringTheTallyStillLoadsTheNextLevel) {
+    OnlyLevelTrack onlyLevel2(2);
+    levelNumber = 1;
+    scripted::afterPresents(5, [] { scripted::pressKey(SDLK_ESCAPE); });
+    startNextLevel();
+    EXPECT_EQ(scripted::script.presents, 6);
+    EXPECT_EQ(quitRequested, 1);
+    expectLevelStarted(2, 3);
+}
+
+TEST_F(LevelProgressionTest, ALevelWithoutEdiblesIsWonInTheNextFrame) {
+    OnlyLevelTrack onlyLevel2(2);
+    levelNumber = 1;
+    setMaze({"#########################", "#########################", "#     P     #"});
+    buildLevel();
+    ASSERT_EQ(ediblesLeft, 0);
+    runFrameSteps();
+    EXPECT_GE(scripted::script.presents, tallyPassesAtLeast);
+    EXPECT_EQ(levelNumber, 2);
+    EXPECT_EQ(gridCells(), levelFileCellsInPlay(2));
+    EXPECT_EQ(quitRequested, 0);
+}
+
+TEST_F(LevelProgressionTest, ClearingLevel5OpensTheVictoryScreenWithoutATally) {
+    levelNumber = 5;
+    ediblesLeft = 0;
+    bool youWin = false;
+    bool headline = true;
+    PassRecorder recorder([&](int pass) {
+        if (pass == 1) {
+            youWin = effectPlaying(soundBank.youWinSound);
+            headline = showsText(frontEnd.largeFont, "You Beat Level", white, 100, 20);
+        }
+    });
+    scripted::afterPresents(3, [] { scripted::pressKey(SDLK_ESCAPE); });
+    runFrameSteps();
+    EXPECT_TRUE(youWin);
+    EXPECT_FALSE(headline) << "a tally was shown after the last level";
+    EXPECT_EQ(levelNumber, 5);
+    EXPECT_EQ(quitRequested, 1);
+    // Four victory passes, then the frame that opened the screen is still presented.
+    EXPECT_EQ(scripted::script.presents, 5);
+}
+
+} // namespace
