@@ -7,24 +7,6 @@
 
 namespace {
 
-constexpr Uint32 seeThrough = 0xFF00FF;
-
-bool drawnAt(SDL_Surface* picture, int x, int y) {
-    if (picture == nullptr) {
-        return false;
-    }
-    const bool keyed = (picture->flags & SDL_SRCCOLORKEY) != 0;
-    for (int py = 0; py < picture->h; ++py) {
-        for (int px = 0; px < picture->w; ++px) {
-            const Uint32 wanted = surfacePixel(picture, px, py);
-            if (!(keyed && wanted == seeThrough) && screenPixel(x + px, y + py) != wanted) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 // Draws the actor on a cleared screen and tells whether the given frame is what shows.
 bool drawsFrame(Actor& actor, SpriteSet& set, int32_t heading, int32_t frame) {
     SDL_FillRect(screen, nullptr, 0);

@@ -7,17 +7,6 @@
 
 namespace {
 
-int channelsPlaying(Mix_Chunk* chunk) {
-    int count = 0;
-    const int channels = Mix_AllocateChannels(-1);
-    for (int channel = 0; channel < channels; ++channel) {
-        if (Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == chunk) {
-            ++count;
-        }
-    }
-    return count;
-}
-
 void place(Actor& actor, int32_t x, int32_t y) {
     actor.x = x;
     actor.y = y;

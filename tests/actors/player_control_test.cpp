@@ -9,17 +9,6 @@
 
 namespace {
 
-int channelsPlaying(Mix_Chunk* chunk) {
-    int count = 0;
-    const int channels = Mix_AllocateChannels(-1);
-    for (int channel = 0; channel < channels; ++channel) {
-        if (Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == chunk) {
-            ++count;
-        }
-    }
-    return count;
-}
-
 // Runs the player's part of a frame: the keys, then the move while the player is up.
 void playerFrame() {
     handleEvents();

@@ -8,17 +8,6 @@
 
 namespace {
 
-int channelsPlaying(Mix_Chunk* chunk) {
-    int count = 0;
-    const int channels = Mix_AllocateChannels(-1);
-    for (int channel = 0; channel < channels; ++channel) {
-        if (Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == chunk) {
-            ++count;
-        }
-    }
-    return count;
-}
-
 void placePlayer(int32_t x, int32_t y) {
     player.x = x;
     player.y = y;

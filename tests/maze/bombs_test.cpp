@@ -8,35 +8,6 @@
 
 namespace {
 
-constexpr Uint32 seeThrough = 0xFF00FF;
-
-int channelsPlaying(Mix_Chunk* chunk) {
-    int count = 0;
-    const int channels = Mix_AllocateChannels(-1);
-    for (int channel = 0; channel < channels; ++channel) {
-        if (Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == chunk) {
-            ++count;
-        }
-    }
-    return count;
-}
-
-bool drawnAt(SDL_Surface* picture, int x, int y) {
-    if (picture == nullptr) {
-        return false;
-    }
-    const bool keyed = (picture->flags & SDL_SRCCOLORKEY) != 0;
-    for (int py = 0; py < picture->h; ++py) {
-        for (int px = 0; px < picture->w; ++px) {
-            const Uint32 wanted = surfacePixel(picture, px, py);
-            if (!(keyed && wanted == seeThrough) && screenPixel(x + px, y + py) != wanted) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 // What a bomb's place shows after updateBombs: "boom", "boom2", "dyno" or "".
 std::string shownAt(const BombSite& site) {
     if (drawnAt(tileBank.boom, site.x, site.y)) {

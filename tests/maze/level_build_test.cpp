@@ -8,25 +8,7 @@
 
 namespace {
 
-constexpr Uint32 seeThrough = 0xFF00FF;
 constexpr Uint32 untouched = 0x123456;
-
-// Whether every pixel of the picture that is not see-through is on the screen at (x, y).
-bool drawnAt(SDL_Surface* picture, int x, int y) {
-    if (picture == nullptr) {
-        return false;
-    }
-    const bool keyed = (picture->flags & SDL_SRCCOLORKEY) != 0;
-    for (int py = 0; py < picture->h; ++py) {
-        for (int px = 0; px < picture->w; ++px) {
-            const Uint32 wanted = surfacePixel(picture, px, py);
-            if (!(keyed && wanted == seeThrough) && screenPixel(x + px, y + py) != wanted) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
 
 // Which of the pictures shows in the tile at (column, row): its index, or -1 when none or more
 // than one of them match.

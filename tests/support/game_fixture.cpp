@@ -174,3 +174,31 @@ Uint32 surfacePixel(SDL_Surface* surface, int x, int y) {
 Uint32 screenPixel(int x, int y) {
     return surfacePixel(screen, x, y);
 }
+
+bool drawnAt(SDL_Surface* picture, int x, int y) {
+    constexpr Uint32 seeThrough = 0xFF00FF;
+    if (picture == nullptr) {
+        return false;
+    }
+    const bool keyed = (picture->flags & SDL_SRCCOLORKEY) != 0;
+    for (int py = 0; py < picture->h; ++py) {
+        for (int px = 0; px < picture->w; ++px) {
+            const Uint32 wanted = surfacePixel(picture, px, py);
+            if (!(keyed && wanted == seeThrough) && screenPixel(x + px, y + py) != wanted) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+int channelsPlaying(Mix_Chunk* chunk) {
+    int count = 0;
+    const int channels = Mix_AllocateChannels(-1);
+    for (int channel = 0; channel < channels; ++channel) {
+        if (Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == chunk) {
+            ++count;
+        }
+    }
+    return count;
+}

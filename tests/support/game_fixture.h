@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -38,3 +39,10 @@ class GameTest : public ::testing::Test {
         resetGameState();
     }
 };
+
+// Whether every pixel of the picture that is not see-through magenta shows on the screen with
+// the picture's top-left corner at (x, y).
+bool drawnAt(SDL_Surface* picture, int x, int y);
+
+// How many mixer channels are playing this effect right now.
+int channelsPlaying(Mix_Chunk* chunk);
