@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs (only those missing), then configures and builds
-# the game into build/. Shared by ./play and ./test.
+# the game. Shared by ./play and ./test.
+#   setup.sh [BUILD_DIR [CMAKE_ARGS...]]   (BUILD_DIR defaults to build/)
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${1:-$root/build}
+shift || true
 
 missing=()
 while read -r package; do
@@ -20,5 +23,5 @@ if (( ${#missing[@]} > 0 )); then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
 fi
 
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$root/build" -j"$(nproc)"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake --build "$build" -j"$(nproc)"
