@@ -2,11 +2,12 @@
 # Benchmarks of the built game (run ./test or ./play first so build/ exists):
 #  1. the real binary under Xvfb for 10 s of play: CPU used (from /proc) and its frame period;
 #  2. the cost of one frame's work over 2,000 headless frames of level 1;
-# Results go to standard output.
+# Results go to standard output. Usage: bench/run.sh [BUILD_DIR]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-game="$root/build/game"
-bench="$root/build/bench/frame_bench"
+build=${1:-$root/build}
+game="$build/game"
+bench="$build/bench/frame_bench"
 [[ -x "$bench" && -x "$game/tamberlo-adventure" ]] || { echo "build first: ./test" >&2; exit 2; }
 
 n=99
