@@ -1,0 +1,143 @@
+#include "grid_builder.h"
+#include "map_convert.h"
+#include "maze/tile_code.h"
+#include "wall_piece.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+int32_t cellAt(const MapConversion& conversion, int32_t row, int32_t column) {
+    return conversion.cells[cellOf(row, column)];
+}
+
+TEST(WallPiece, EveryJoinHasItsOwnPieceButTheCross) {
+    std::vector<int32_t> seen;
+    for (int joins = 0; joins < 15; ++joins) {
+        const auto piece =
+            wallPieceFor({(joins & 8) != 0, (joins & 4) != 0, (joins & 2) != 0, (joins & 1) != 0});
+        ASSERT_TRUE(piece.has_value());
+        EXPECT_NE(*piece, WallPanel);
+        seen.push_back(*piece);
+    }
+    std::sort(seen.begin(), seen.end());
+    EXPECT_EQ(std::unique(seen.begin(), seen.end()), seen.end());
+    EXPECT_FALSE(wallPieceFor({true, true, true, true}).has_value());
+}
+
+TEST(WallPiece, MatchesTheFamilyTable) {
+    EXPECT_EQ(wallPieceFor({false, false, true, true}), WallEastWest);
+    EXPECT_EQ(wallPieceFor({false, true, true, true}), WallEastWestSouth);
+    EXPECT_EQ(wallPieceFor({true, true, false, false}), WallNorthSouth);
+    EXPECT_EQ(wallPieceFor({true, true, false, true}), WallNorthSouthEast);
+    EXPECT_EQ(wallPieceFor({false, false, false, false}), WallPillar);
+    EXPECT_EQ(wallPieceFor({false, true, false, true}), WallSouthEast);
+    EXPECT_EQ(wallPieceFor({false, true, true, false}), WallSouthWest);
+    EXPECT_EQ(wallPieceFor({true, false, false, true}), WallNorthEast);
+    EXPECT_EQ(wallPieceFor({true, false, true, false}), WallNorthWest);
+    EXPECT_EQ(wallPieceFor({false, false, false, true}), WallEndEast);
+    EXPECT_EQ(wallPieceFor({false, true, false, false}), WallEndSouth);
+    EXPECT_EQ(wallPieceFor({true, false, false, false}), WallEndNorth);
+    EXPECT_EQ(wallPieceFor({false, false, true, false}), WallEndWest);
+    EXPECT_EQ(wallPieceFor({true, false, true, true}), WallEastWestNorth);
+    EXPECT_EQ(wallPieceFor({true, true, true, false}), WallNorthSouthWest);
+}
+
+TEST(ConvertMap, PicksPiecesFromWalledNeighbours) {
+    const MapConversion conversion = convertMap(smallLevelMap());
+    ASSERT_TRUE(conversion.errors.empty()) << conversion.errors.front();
+    for (int32_t column = 0; column < mazeColumns; ++column) {
+        EXPECT_EQ(cellAt(conversion, 0, column), WallPanel);
+    }
+    EXPECT_EQ(cellAt(conversion, 1, 0), WallSouthEast) << "the panel row does not join";
+    EXPECT_EQ(cellAt(conversion, 1, 24), WallSouthWest);
+    EXPECT_EQ(cellAt(conversion, 1, 5), WallEastWest);
+    EXPECT_EQ(cellAt(conversion, 2, 0), WallNorthSouth);
+    EXPECT_EQ(cellAt(conversion, 3, 2), WallSouthEast);
+    EXPECT_EQ(cellAt(conversion, 3, 22), WallEndWest);
+    EXPECT_EQ(cellAt(conversion, 5, 2), WallNorthEast);
+    EXPECT_EQ(cellAt(conversion, 5, 21), WallNorthWest);
+    EXPECT_EQ(cellAt(conversion, 5, 23), WallEndEast);
+    EXPECT_EQ(cellAt(conversion, 7, 0), WallEndNorth);
+    EXPECT_EQ(cellAt(conversion, 9, 11), WallEastWestNorth);
+    EXPECT_EQ(cellAt(conversion, 17, 5), WallEastWestSouth);
+    EXPECT_EQ(cellAt(conversion, 17, 0), WallNorthSouthEast);
+    EXPECT_EQ(cellAt(conversion, 17, 24), WallNorthSouthWest);
+    EXPECT_EQ(cellAt(conversion, 18, 0), WallNorthEast) << "outside the grid does not join";
+    EXPECT_EQ(cellAt(conversion, 18, 5), WallEastWestNorth);
+}
+
+TEST(ConvertMap, DoorJoinsTheWallsBesideItButNotAboveOrBelow) {
+    std::vector<std::string> lines = smallLevelMap();
+    lines[3][10] = '#'; // a wall below the door: the door does not carry it on upward
+    lines[3][9] = '_';
+    lines[3][11] = '_';
+    const MapConversion conversion = convertMap(lines);
+    ASSERT_TRUE(conversion.errors.empty()) << conversion.errors.front();
+    EXPECT_EQ(cellAt(conversion, 3, 10), Door);
+    EXPECT_EQ(cellAt(conversion, 3, 9), WallEastWest);
+    EXPECT_EQ(cellAt(conversion, 3, 11), WallEastWest);
+    EXPECT_EQ(cellAt(conversion, 4, 10), WallEndSouth);
+}
+
+TEST(ConvertMap, TranslatesTheLegend) {
+    std::vector<std::string> lines = smallLevelMap();
+    lines[9] = "#_-PR123*^v<>nskwe.oB___#";
+    const MapConversion conversion = convertMap(lines);
+    ASSERT_TRUE(conversion.errors.empty()) << conversion.errors.front();
+    const std::vector<int32_t> expected = {
+        Open,     Door,     PlayerStart, RedHome, PurpleHome, BlueHome,    YellowHome,
+        DotSeek,  DotNorth, DotSouth,    DotWest, DotEast,    NorthMark,   SouthMark,
+        SeekMark, WestMark, EastMark,    Dot,     PowerItem,  BombSiteMark};
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(cellAt(conversion, 10, static_cast<int32_t>(i) + 1), expected[i]) << i;
+    }
+}
+
+TEST(ConvertMap, RefusesMalformedMapsWithTheirPlace) {
+    std::vector<std::string> lines = smallLevelMap();
+    lines.pop_back();
+    MapConversion conversion = convertMap(lines);
+    ASSERT_EQ(conversion.errors.size(), 1u);
+    EXPECT_EQ(conversion.errors[0], "the map has 17 lines, it needs 18 (maze rows 1 to 18)");
+
+    lines = smallLevelMap();
+    lines[2].pop_back();
+    lines[3][5] = 'X';
+    conversion = convertMap(lines);
+    ASSERT_EQ(conversion.errors.size(), 1u) << "a short row stops before the legend";
+    EXPECT_EQ(conversion.errors[0], "row 3: 24 characters, a row needs 25");
+
+    lines = smallLevelMap();
+    lines[3][5] = 'X';
+    lines[9][1] = ' ';
+    conversion = convertMap(lines);
+    ASSERT_EQ(conversion.errors.size(), 2u);
+    EXPECT_EQ(conversion.errors[0], "row 4, column 5: character 'X' is not in the legend");
+    EXPECT_EQ(conversion.errors[1], "row 10, column 1: character ' ' is not in the legend");
+    EXPECT_TRUE(conversion.cells.empty());
+}
+
+TEST(ConvertMap, RefusesAWallJoinedOnAllFourSides) {
+    std::vector<std::string> lines = smallLevelMap();
+    lines[9].replace(5, 3, "###"); // row 10 lies between two wall rows
+    const MapConversion conversion = convertMap(lines);
+    ASSERT_EQ(conversion.errors.size(), 1u);
+    EXPECT_EQ(conversion.errors[0], "row 10, column 6: wall joined on all four sides; there is no "
+                                    "piece for it, keep walls one tile thick");
+}
+
+TEST(FormatLevel, WritesNineteenAlignedRows) {
+    std::vector<int32_t> cells(mazeCells, Dot);
+    cells[0] = WallPanel;
+    cells[mazeCells - 1] = Open;
+    const std::string text = formatLevel(cells);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), mazeRows);
+    EXPECT_EQ(text.substr(0, 9), "25 17 17 ");
+    EXPECT_EQ(text.substr(text.size() - 4), "  0\n");
+    EXPECT_EQ(text.find('\n'), static_cast<size_t>(mazeColumns * 3 - 1));
+}
+
+} // namespace

@@ -1,0 +1,70 @@
+// The five shipped levels: playable, growing harder, and with enemies that really chase.
+#include "chase_report.h"
+#include "level_checks.h"
+#include "level_text.h"
+#include "maze/tile_code.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+constexpr int levelCount = 5;
+constexpr int32_t powerItemsPerLevel = 4;
+// Share of the player's cells (in percent) where each enemy catches a player standing there.
+constexpr int32_t leastCatchPercent = 90;
+
+std::vector<int32_t> readShipped(int level) {
+    const std::string path = std::string(LEVELS_DIR) + "/level" + std::to_string(level) + ".txt";
+    std::ifstream file(path);
+    std::ostringstream text;
+    text << file.rdbuf();
+    LevelText parsed = parseLevelText(text.str());
+    EXPECT_TRUE(parsed.problems.empty()) << path << ": " << parsed.problems.front().message;
+    return parsed.cells;
+}
+
+int32_t countOf(const std::vector<int32_t>& cells, int32_t code) {
+    return static_cast<int32_t>(std::count(cells.begin(), cells.end(), code));
+}
+
+class ShippedLevel : public testing::TestWithParam<int> {};
+
+TEST_P(ShippedLevel, IsPlayable) {
+    const std::vector<int32_t> cells = readShipped(GetParam());
+    ASSERT_EQ(cells.size(), static_cast<size_t>(mazeCells));
+    const LevelProblems problems = checkLevel(cells);
+    EXPECT_TRUE(problems.empty()) << describeProblem("level", problems.front());
+    EXPECT_EQ(countOf(cells, PowerItem), powerItemsPerLevel);
+    EXPECT_GE(countOf(cells, BombSiteMark), 1);
+}
+
+TEST_P(ShippedLevel, EveryEnemyCatchesAStandingPlayerAlmostAnywhere) {
+    const std::vector<int32_t> cells = readShipped(GetParam());
+    ASSERT_EQ(cells.size(), static_cast<size_t>(mazeCells));
+    for (const ChaseCoverage& coverage : measureChase(cells)) {
+        EXPECT_GE(coverage.caught * 100, coverage.places * leastCatchPercent)
+            << describeCoverage(coverage);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, ShippedLevel, testing::Range(1, levelCount + 1));
+
+TEST(ShippedLevels, EachIsItsOwnMazeWithNoMoreBombsThanTheOneBefore) {
+    std::vector<std::vector<int32_t>> levels;
+    for (int level = 1; level <= levelCount; ++level) {
+        levels.push_back(readShipped(level));
+    }
+    for (int level = 1; level < levelCount; ++level) {
+        EXPECT_LE(countOf(levels[level], BombSiteMark), countOf(levels[level - 1], BombSiteMark))
+            << "level " << level + 1;
+        for (int earlier = 0; earlier < level; ++earlier) {
+            EXPECT_NE(levels[level], levels[earlier]) << level + 1 << " and " << earlier + 1;
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,53 @@
+// levelmake MAP [LEVEL]: converts a level source map into a level file (or standard output).
+#include "map_convert.h"
+
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int exitConverted = 0;
+constexpr int exitRefused = 1;
+constexpr int exitUsage = 2;
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || argc > 3) {
+        std::cerr << "usage: levelmake MAP [LEVEL]\n";
+        return exitUsage;
+    }
+    std::ifstream source(argv[1]);
+    if (!source) {
+        std::cerr << "levelmake: cannot read " << argv[1] << "\n";
+        return exitUsage;
+    }
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(source, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    const MapConversion conversion = convertMap(lines);
+    for (const std::string& error : conversion.errors) {
+        std::cerr << argv[1] << ": " << error << "\n";
+    }
+    if (!conversion.errors.empty()) {
+        return exitRefused;
+    }
+    const std::string text = formatLevel(conversion.cells);
+    if (argc == 2) {
+        std::cout << text;
+        return exitConverted;
+    }
+    std::ofstream level(argv[2]);
+    level << text;
+    if (!level.flush()) {
+        std::cerr << "levelmake: cannot write " << argv[2] << "\n";
+        return exitUsage;
+    }
+    return exitConverted;
+}
