@@ -17,4 +17,10 @@ check_refused() {
 check_refused "no DISPLAY" -u DISPLAY -u SDL_VIDEODRIVER TERM=xterm
 check_refused "no DISPLAY and no TERM" -u DISPLAY -u SDL_VIDEODRIVER -u TERM
 check_refused "DISPLAY naming no server" -u SDL_VIDEODRIVER DISPLAY=:250
-echo "PASS: no display is refused with status 1"
+# The same on sdl12-compat, the SDL 1.2 interface over SDL 2 that newer systems ship.
+compat=/usr/lib/x86_64-linux-gnu/sdl12-compat
+[[ -e $compat/libSDL-1.2.so.0 ]] || fail "sdl12-compat is not installed"
+check_refused "sdl12-compat, no DISPLAY" -u DISPLAY -u SDL_VIDEODRIVER LD_LIBRARY_PATH=$compat
+check_refused "sdl12-compat, no DISPLAY and no TERM" -u DISPLAY -u SDL_VIDEODRIVER -u TERM LD_LIBRARY_PATH=$compat
+check_refused "sdl12-compat, DISPLAY naming no server" -u SDL_VIDEODRIVER DISPLAY=:250 LD_LIBRARY_PATH=$compat
+echo "PASS: no display is refused with status 1 on the classic library and on sdl12-compat"

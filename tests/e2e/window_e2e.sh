@@ -16,4 +16,15 @@ colours=$(/usr/bin/convert "$shots/intro.png" -format %k info:)
 xdotool key --window "$window" Escape
 wait_game
 [[ "$game_status" == 0 ]] || fail "exit status $game_status after Escape"
-echo "PASS: window, title, intro picture, Escape ends with status 0"
+
+# The same binary on sdl12-compat opens the same window and quits the same way.
+compat=/usr/lib/x86_64-linux-gnu/sdl12-compat
+start_game LD_LIBRARY_PATH=$compat
+window=$(find_window)
+grep -q "Geometry: 800x600" <<<"$(xdotool getwindowgeometry "$window")" || fail "sdl12-compat geometry"
+sleep 1
+shot "$window" intro-sdl12-compat
+xdotool key --window "$window" Escape
+wait_game
+[[ "$game_status" == 0 ]] || fail "sdl12-compat: exit status $game_status after Escape"
+echo "PASS: window, title, intro picture, Escape ends with status 0, on SDL 1.2 and sdl12-compat"
