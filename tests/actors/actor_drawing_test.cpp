@@ -2,7 +2,6 @@
 // flung enemy with its wraps and its landing at home.
 #include "actors/actor.h"
 #include "shell/game_loop.h"
-#include "shell/game_state.h"
 #include "support/game_fixture.h"
 
 namespace {
@@ -20,9 +19,7 @@ class ActorDrawingTest : public GameTest {
 };
 
 TEST_F(ActorDrawingTest, WalkingFramesStepEvery80MsForThePlayerAnd200ForEnemies) {
-    player.x = 100;
-    player.y = 100;
-    player.direction = East;
+    place(player, 100, 100, East);
     player.lastFrameTick = scripted::script.now;
     EXPECT_TRUE(drawsFrame(player, playerSet, East, 0));
     EXPECT_EQ(player.framePeriod, 80);
@@ -41,9 +38,7 @@ TEST_F(ActorDrawingTest, WalkingFramesStepEvery80MsForThePlayerAnd200ForEnemies)
     EXPECT_TRUE(drawsFrame(player, playerSet, West, 1));
     EXPECT_FALSE(drawnAt(playerSet.frameFor(East, 1), 100, 100));
 
-    redEnemy.x = 300;
-    redEnemy.y = 200;
-    redEnemy.direction = North;
+    place(redEnemy, 300, 200, North);
     redEnemy.lastFrameTick = scripted::script.now;
     advanceClock(200);
     EXPECT_TRUE(drawsFrame(redEnemy, redSet, North, 0));
@@ -53,9 +48,7 @@ TEST_F(ActorDrawingTest, WalkingFramesStepEvery80MsForThePlayerAnd200ForEnemies)
 }
 
 TEST_F(ActorDrawingTest, AScaredEnemyBlinksGreyThenWhiteOnEveryDraw) {
-    blueEnemy.x = 64;
-    blueEnemy.y = 64;
-    blueEnemy.direction = South;
+    place(blueEnemy, 64, 64, South);
     blueEnemy.setState(Scared);
     blueEnemy.lastFrameTick = scripted::script.now;
     EXPECT_TRUE(drawsFrame(blueEnemy, scaredGreySet, South, 0)) << "grey first after attaching";
@@ -69,34 +62,25 @@ TEST_F(ActorDrawingTest, AFlungEnemyFliesFourLegsAndLandsPennedAtHome) {
     Actor& enemy = purpleEnemy;
     enemy.homeX = 288;
     enemy.homeY = 320;
-    enemy.x = 400;
-    enemy.y = 300;
-    enemy.direction = West;
+    place(enemy, 400, 300, West);
     enemy.phaseCounter = 0;
     enemy.setTimedState(Flung, 0, Flung);
     EXPECT_TRUE(drawsFrame(enemy, scaredGreySet, West, 0));
-    EXPECT_EQ(enemy.x, 415);
-    EXPECT_EQ(enemy.y, 285);
-    for (int call = 2; call <= 20; ++call) {
-        enemy.draw();
+    // Twenty draws a leg: up-right (wrapping from above row 1 to 568), up-left, down-left and
+    // down-right.
+    struct Point {
+        int draws, x, y;
+    };
+    int draws = 1;
+    for (const Point& p :
+         {Point{1, 415, 285}, {20, 700, 538}, {21, 685, 523}, {41, 385, 253}, {61, 115, 553}}) {
+        for (; draws < p.draws; ++draws) {
+            enemy.draw();
+        }
+        EXPECT_EQ(enemy.x, p.x) << "after " << p.draws << " draws";
+        EXPECT_EQ(enemy.y, p.y) << "after " << p.draws << " draws";
     }
-    // Up-right for 20 frames: x 700, y below 32 after the 18th step wraps to 568.
-    EXPECT_EQ(enemy.x, 700);
-    EXPECT_EQ(enemy.y, 538);
-    enemy.draw();
-    EXPECT_EQ(enemy.x, 685) << "up-left";
-    EXPECT_EQ(enemy.y, 523);
-    for (int call = 22; call <= 41; ++call) {
-        enemy.draw();
-    }
-    EXPECT_EQ(enemy.x, 385) << "down-left from (400, 238)";
-    EXPECT_EQ(enemy.y, 253);
-    for (int call = 42; call <= 61; ++call) {
-        enemy.draw();
-    }
-    EXPECT_EQ(enemy.x, 115) << "down-right from (100, 538)";
-    EXPECT_EQ(enemy.y, 553);
-    for (int call = 62; call < 251; ++call) {
+    for (; draws < 250; ++draws) {
         enemy.draw();
     }
     EXPECT_EQ(enemy.state, Flung);
@@ -122,8 +106,7 @@ TEST_F(ActorDrawingTest, TheFlightWrapsAtItsOwnEdges) {
     for (const Case& c : cases) {
         yellowEnemy.setTimedState(Flung, 0, Flung);
         yellowEnemy.phaseCounter = c.phase;
-        yellowEnemy.x = c.x;
-        yellowEnemy.y = c.y;
+        place(yellowEnemy, c.x, c.y);
         yellowEnemy.draw();
         EXPECT_EQ(yellowEnemy.x, c.landedX) << c.x << "," << c.y;
         EXPECT_EQ(yellowEnemy.y, c.landedY) << c.x << "," << c.y;
@@ -133,8 +116,7 @@ TEST_F(ActorDrawingTest, TheFlightWrapsAtItsOwnEdges) {
 TEST_F(ActorDrawingTest, FlightsStandStillWhileThePlayerIsKnockedOut) {
     redEnemy.setTimedState(Flung, 0, Flung);
     redEnemy.phaseCounter = 30;
-    redEnemy.x = 200;
-    redEnemy.y = 200;
+    place(redEnemy, 200, 200);
     player.setState(Punched);
     drawActors();
     drawActors();

@@ -2,15 +2,9 @@
 #include "actors/contacts.h"
 #include "screens/hud.h"
 #include "shell/game_loop.h"
-#include "shell/game_state.h"
 #include "support/game_fixture.h"
 
 namespace {
-
-void place(Actor& actor, int32_t x, int32_t y) {
-    actor.x = x;
-    actor.y = y;
-}
 
 class ContactsTest : public GameTest {
   protected:
@@ -135,21 +129,6 @@ TEST_F(ContactsTest, AfterEightyFiveFramesThePlayerLosesALifeAndEveryoneGoesHome
 
     drawHud();
     EXPECT_EQ(player.score, 0) << "the status line never shows a negative score";
-}
-
-TEST_F(ContactsTest, GiveUpThroughTheFrameLoopCountsFromThatFrame) {
-    setMaze({"", "  ......"});
-    ediblesLeft = 6;
-    player.score = 1000;
-    scripted::pressKey(SDLK_k);
-    for (int frame = 1; frame < punchedSpinFrames; ++frame) {
-        runFrameSteps();
-        ASSERT_EQ(player.state, Punched) << frame;
-    }
-    runFrameSteps();
-    EXPECT_EQ(player.state, Active);
-    EXPECT_EQ(player.lives, 2);
-    EXPECT_EQ(player.score, 850);
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // How the enemies steer: turns when blocked, the pen's pacing, seek and directional marks,
 // and the side wrap.
 #include "actors/enemy_movement.h"
-#include "shell/game_state.h"
 #include "support/game_fixture.h"
 
 namespace {
@@ -12,29 +11,20 @@ class EnemyMovementTest : public GameTest {
         GameTest::SetUp();
         enemy.setState(Active);
     }
-    void put(int32_t x, int32_t y, int32_t heading) {
-        enemy.x = x;
-        enemy.y = y;
-        enemy.direction = heading;
-    }
-    void putPlayer(int32_t x, int32_t y) {
-        player.x = x;
-        player.y = y;
-    }
     Actor& enemy = blueEnemy;
 };
 
 TEST_F(EnemyMovementTest, BlockedSidewaysTurnsTowardThePlayerOrFallsBackUntested) {
     // Enemy at (row 3, column 3) heading east into a wall; the player lies below.
     setMaze({"", "", "", "    #", ""});
-    putPlayer(96, 480);
-    put(96, 96, East);
+    place(player, 96, 480);
+    place(enemy, 96, 96, East);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.x, 96);
     EXPECT_EQ(enemy.direction, South);
 
     setMaze({"", "", "   #", "    #", "   #"});
-    put(96, 96, East);
+    place(enemy, 96, 96, East);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, North) << "north is taken without being tested";
     moveEnemy(enemy);
@@ -44,7 +34,7 @@ TEST_F(EnemyMovementTest, BlockedSidewaysTurnsTowardThePlayerOrFallsBackUntested
     // The same enemy in its pen paces back whatever the vertical test said.
     setMaze({"", "", "", "    #", ""});
     enemy.setState(Penned);
-    put(96, 96, East);
+    place(enemy, 96, 96, East);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, West);
     moveEnemy(enemy);
@@ -53,35 +43,35 @@ TEST_F(EnemyMovementTest, BlockedSidewaysTurnsTowardThePlayerOrFallsBackUntested
 
 TEST_F(EnemyMovementTest, BlockedVerticallyTurnsTowardThePlayersSide) {
     setMaze({"", "", "  #  ", "     "});
-    put(64, 96, North);
-    putPlayer(64, 480);
+    place(enemy, 64, 96, North);
+    place(player, 64, 480);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, East) << "a player exactly in line counts as to the east";
-    put(64, 96, North);
-    putPlayer(0, 480);
+    place(enemy, 64, 96, North);
+    place(player, 0, 480);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, West);
     setMaze({"", "", "  #", " #   "});
-    put(64, 96, North);
+    place(enemy, 64, 96, North);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, East) << "west walled";
 }
 
 TEST_F(EnemyMovementTest, ASeekMarkTurnsTowardAPlayerExactlyInLine) {
     setMaze({"", "", "", "    k     "});
-    put(124, 96, East); // steps onto the mark at (row 3, column 4)
-    putPlayer(0, 96);
+    place(enemy, 124, 96, East); // steps onto the mark at (row 3, column 4)
+    place(player, 0, 96);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.x, 128);
     EXPECT_EQ(enemy.direction, West) << "even straight back";
 
-    put(124, 96, East);
-    putPlayer(128, 400);
+    place(enemy, 124, 96, East);
+    place(player, 128, 400);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, South);
 
-    put(124, 96, East);
-    putPlayer(132, 400);
+    place(enemy, 124, 96, East);
+    place(player, 132, 400);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, East) << "one pixel off is not in line";
 }
@@ -89,67 +79,67 @@ TEST_F(EnemyMovementTest, ASeekMarkTurnsTowardAPlayerExactlyInLine) {
 TEST_F(EnemyMovementTest, ABlockedEnemySeeksOnABareMarkButNotOnADot) {
     // Blocked east on the mark tile, the player far west in the same row.
     setMaze({"", "", "", "    k#", ""});
-    putPlayer(0, 96);
-    put(128, 96, East);
+    place(player, 0, 96);
+    place(enemy, 128, 96, East);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, West);
 
     setMaze({"", "", "", "    *#", ""});
-    put(128, 96, East);
+    place(enemy, 128, 96, East);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, South) << "the blocked turn stands";
 }
 
 TEST_F(EnemyMovementTest, DirectionalMarksTurnOnlyTowardThePlayerAndNeverBack) {
     setMaze({"", "", "", "    n     ", ""});
-    putPlayer(128, 0);
-    put(124, 96, East);
+    place(player, 128, 0);
+    place(enemy, 124, 96, East);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, North);
 
-    put(128, 92, South);
+    place(enemy, 128, 92, South);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, South) << "a north mark does not reverse a southbound enemy";
 
-    putPlayer(128, 400);
-    put(124, 96, East);
+    place(player, 128, 400);
+    place(enemy, 124, 96, East);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, East) << "the player is not higher up";
 
     setMaze({"", "", "    w  e  "});
-    putPlayer(0, 64);
-    put(124, 64, East);
+    place(player, 0, 64);
+    place(enemy, 124, 64, East);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, East) << "a west mark does not reverse an eastbound enemy";
-    put(132, 64, West);
+    place(enemy, 132, 64, West);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, West);
-    put(220, 64, West);
-    putPlayer(700, 64);
+    place(enemy, 220, 64, West);
+    place(player, 700, 64);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, West) << "an east mark does not reverse a westbound enemy";
-    put(224, 60, South);
-    putPlayer(700, 400);
+    place(enemy, 224, 60, South);
+    place(player, 700, 400);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, East);
 }
 
 TEST_F(EnemyMovementTest, OnlyTheNorthSouthAndSeekMarksCountInTheLowerRow) {
-    putPlayer(0, 480);
+    place(player, 0, 480);
     // Moving south with the box over rows 2 and 3: a west mark in row 3 is ignored...
     setMaze({"", "", "", "    w"});
-    put(128, 68, South);
+    place(enemy, 128, 68, South);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.y, 72);
     EXPECT_EQ(enemy.direction, South);
     // ... in the upper row it steers.
     setMaze({"", "", "    w"});
-    put(128, 68, South);
+    place(enemy, 128, 68, South);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, West);
     // A south mark in the lower row does count.
     setMaze({"", "", "", "    s"});
-    put(128, 68, East);
+    place(enemy, 128, 68, East);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, South);
     EXPECT_EQ(hintAt(132, 68), SouthMark);
@@ -159,25 +149,25 @@ TEST_F(EnemyMovementTest, OnlyTheNorthSouthAndSeekMarksCountInTheLowerRow) {
 TEST_F(EnemyMovementTest, AScaredEnemySteersLikeAnActiveOne) {
     enemy.setTimedState(Scared, 150, Active);
     setMaze({"", "", "", "    n     ", ""});
-    putPlayer(128, 0);
-    put(124, 96, East);
+    place(player, 128, 0);
+    place(enemy, 124, 96, East);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, North);
 
     setMaze({"", "", "", "    #", ""});
-    putPlayer(96, 480);
-    put(96, 96, East);
+    place(player, 96, 480);
+    place(enemy, 96, 96, East);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.direction, South);
 }
 
 TEST_F(EnemyMovementTest, WalkingOffTheRightEdgeComesBackOnTheLeft) {
     setMaze({"", "", ""});
-    putPlayer(400, 400);
-    put(764, 64, East);
+    place(player, 400, 400);
+    place(enemy, 764, 64, East);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.x, 0);
-    put(0, 64, West);
+    place(enemy, 0, 64, West);
     moveEnemy(enemy);
     EXPECT_EQ(enemy.x, 768);
 }

@@ -3,22 +3,16 @@
 #include "actors/enemy_movement.h"
 #include "actors/player_control.h"
 #include "actors/probe.h"
-#include "shell/game_state.h"
 #include "support/game_fixture.h"
 
 namespace {
-
-void placePlayer(int32_t x, int32_t y) {
-    player.x = x;
-    player.y = y;
-}
 
 class ProbeTest : public GameTest {};
 
 TEST_F(ProbeTest, VisitsRowByRowAndStopsAtTheFirstBlock) {
     // The player at (68, 64) tests the box one step up: rows 1 and 2, columns 2 and 3.
     setMaze({"", "  .#", "  .."});
-    placePlayer(68, 64);
+    place(player, 68, 64);
     ediblesLeft = 3;
     EXPECT_TRUE(probeMaze(68, 60));
     EXPECT_EQ(mazeGrid.at(1, 2), Open) << "a refused turn still eats";
@@ -47,7 +41,7 @@ TEST_F(ProbeTest, VisitsRowByRowAndStopsAtTheFirstBlock) {
 
 TEST_F(ProbeTest, ABoxOnTheTileGridVisitsOneCell) {
     setMaze({"", "", " ...", " .P."});
-    placePlayer(64, 96);
+    place(player, 64, 96);
     EXPECT_FALSE(probeMaze(64, 96));
     EXPECT_EQ(mazeGrid.at(3, 2), Open) << "the start tile is taken";
     EXPECT_EQ(player.score, 0);
@@ -59,7 +53,7 @@ TEST_F(ProbeTest, ABoxOnTheTileGridVisitsOneCell) {
 
 TEST_F(ProbeTest, EatsOnlyAtThePlayerOrOneStepAway) {
     setMaze({"", " .......", "", ""});
-    placePlayer(96, 32);
+    place(player, 96, 32);
     for (int32_t far : {88, 104}) {
         EXPECT_FALSE(probeMaze(far, 32));
         EXPECT_FALSE(probeMaze(96, far - 64));
@@ -72,26 +66,22 @@ TEST_F(ProbeTest, EatsOnlyAtThePlayerOrOneStepAway) {
 
 TEST_F(ProbeTest, TheDoorStopsThePlayerButNotAnEnemyAwayFromIt) {
     setMaze({"", "", "   -"});
-    placePlayer(64, 64);
+    place(player, 64, 64);
     EXPECT_TRUE(probeMaze(68, 64));
-    placePlayer(320, 320);
+    place(player, 320, 320);
     EXPECT_FALSE(probeMaze(68, 64));
 
     // An enemy walks through the door while the player is far away.
-    redEnemy.x = 64;
-    redEnemy.y = 64;
-    redEnemy.direction = East;
+    place(redEnemy, 64, 64, East);
     moveEnemy(redEnemy);
     EXPECT_EQ(redEnemy.x, 68);
 }
 
 TEST_F(ProbeTest, AnEnemyNextToThePlayerEatsForItAndIsStoppedByTheDoor) {
     setMaze({"", "", "   .-"});
-    placePlayer(104, 64);
+    place(player, 104, 64);
     ediblesLeft = 1;
-    redEnemy.x = 96;
-    redEnemy.y = 64;
-    redEnemy.direction = East;
+    place(redEnemy, 96, 64, East);
     moveEnemy(redEnemy); // probes (100, 64), one step west of the player
     EXPECT_EQ(player.score, 10);
     EXPECT_EQ(ediblesLeft, 0);
@@ -102,7 +92,7 @@ TEST_F(ProbeTest, AnEnemyNextToThePlayerEatsForItAndIsStoppedByTheDoor) {
 
 TEST_F(ProbeTest, APowerItemFrightensOnlyActiveEnemies) {
     setMaze({"", " o"});
-    placePlayer(32, 32);
+    place(player, 32, 32);
     redEnemy.setState(Active);
     purpleEnemy.setTimedState(Active, 5, Penned);
     blueEnemy.setTimedState(Penned, 40, Active);
@@ -128,7 +118,7 @@ TEST_F(ProbeTest, CellsOutsideTheGridAreWalls) {
     // A player warped onto column 24 tests column 25 when it looks east: there is no such column,
     // and the first cell of the next row must not be read or eaten in its place.
     setMaze({"", "", "", "", "", ".                       ."});
-    placePlayer(768, 128);
+    place(player, 768, 128);
     ediblesLeft = 2;
     EXPECT_TRUE(probeMaze(772, 128));
     EXPECT_EQ(mazeGrid.at(5, 0), Dot);
@@ -137,7 +127,7 @@ TEST_F(ProbeTest, CellsOutsideTheGridAreWalls) {
     // An open bottom row: the step south out of row 18 is refused, after eating on the way.
     setMaze({});
     mazeGrid.set(18, 2, Dot);
-    placePlayer(64, 576);
+    place(player, 64, 576);
     player.direction = South;
     movePlayer();
     EXPECT_EQ(player.y, 576);
@@ -151,7 +141,7 @@ TEST_F(ProbeTest, CodesOutsideTheTableNeitherBlockNorFeed) {
     setMaze({});
     mazeGrid.set(1, 1, 36);
     mazeGrid.set(1, 2, -1);
-    placePlayer(32, 32);
+    place(player, 32, 32);
     EXPECT_FALSE(probeMaze(36, 32));
     EXPECT_EQ(mazeGrid.at(1, 1), 36);
     EXPECT_EQ(mazeGrid.at(1, 2), -1);

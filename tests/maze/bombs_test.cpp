@@ -1,7 +1,6 @@
 // Bombs: the overlap test, pickups, the space key, blasts, the shared explosion counter and
 // the multi-kill reward.
 #include "maze/bombs.h"
-#include "shell/game_state.h"
 #include "support/game_fixture.h"
 
 #include <string>
@@ -22,11 +21,6 @@ std::string shownAt(const BombSite& site) {
     return "";
 }
 
-void place(Actor& actor, int32_t x, int32_t y) {
-    actor.x = x;
-    actor.y = y;
-}
-
 class BombsTest : public GameTest {
   protected:
     void SetUp() override {
@@ -44,47 +38,41 @@ class BombsTest : public GameTest {
     }
 };
 
-TEST_F(BombsTest, ThePlayerReachesATileUpTo32PixelsAway) {
-    place(player, 100, 64);
-    EXPECT_TRUE(overlapsTile(player, 128, 96));
-    EXPECT_FALSE(overlapsTile(player, 128, 100));
-    EXPECT_TRUE(overlapsTile(player, 68, 32));
-    EXPECT_FALSE(overlapsTile(player, 67, 32));
+// The player reaches a tile up to 32 pixels away, an enemy from a tenth further out. Near
+// coordinate 0 the truncation toward zero lets a distance of 36 count.
+TEST_F(BombsTest, OverlapBoundariesForThePlayerAndForEnemies) {
+    struct Case {
+        Actor* actor;
+        int32_t x, y, tileX, tileY;
+        bool overlaps;
+    };
+    const Case cases[] = {{&player, 100, 64, 128, 96, true},  {&player, 100, 64, 128, 100, false},
+                          {&player, 100, 64, 68, 32, true},   {&player, 100, 64, 67, 32, false},
+                          {&redEnemy, 64, 64, 96, 96, true},  {&redEnemy, 64, 64, 99, 99, true},
+                          {&redEnemy, 64, 64, 29, 29, true},  {&redEnemy, 64, 64, 100, 64, false},
+                          {&redEnemy, 64, 64, 64, 28, false}, {&redEnemy, 0, 64, 36, 64, true},
+                          {&redEnemy, 0, 64, 37, 64, false},  {&redEnemy, 1, 64, 37, 64, true},
+                          {&redEnemy, 2, 64, 38, 64, false},  {&redEnemy, 64, 0, 64, 36, true},
+                          {&redEnemy, 37, 64, 1, 64, true},   {&redEnemy, 36, 64, 0, 64, true},
+                          {&redEnemy, 37, 64, 0, 64, false}};
+    for (const Case& c : cases) {
+        place(*c.actor, c.x, c.y);
+        EXPECT_EQ(overlapsTile(*c.actor, c.tileX, c.tileY), c.overlaps)
+            << c.actor->kind << " at " << c.x << "," << c.y << " tile " << c.tileX << ","
+            << c.tileY;
+    }
+}
 
-    // Walking past a bomb one tile away picks it up; one pixel further it stays.
+TEST_F(BombsTest, WalkingPastABombOneTileAwayPicksItUp) {
+    place(player, 100, 64);
     bombSites = {BombSite{128, 96, 128, 96, Lying}, BombSite{128, 100, 128, 100, Lying}};
     SDL_FillRect(screen, nullptr, 0);
     updateBombs();
     EXPECT_EQ(bombSites[0].state, Carried);
     EXPECT_EQ(player.bombs, 1);
     EXPECT_EQ(channelsPlaying(soundBank.pickUpSound), 1);
-    EXPECT_EQ(bombSites[1].state, Lying);
+    EXPECT_EQ(bombSites[1].state, Lying) << "one pixel further it stays";
     EXPECT_EQ(shownAt(bombSites[1]), "dyno");
-}
-
-TEST_F(BombsTest, EnemiesAreReachedFromATenthFurtherOut) {
-    place(redEnemy, 64, 64);
-    EXPECT_TRUE(overlapsTile(redEnemy, 96, 96));
-    EXPECT_TRUE(overlapsTile(redEnemy, 99, 99));
-    EXPECT_TRUE(overlapsTile(redEnemy, 29, 29));
-    EXPECT_FALSE(overlapsTile(redEnemy, 100, 64));
-    EXPECT_FALSE(overlapsTile(redEnemy, 64, 28));
-    // Near coordinate 0 the truncation toward zero lets a distance of 36 count.
-    place(redEnemy, 0, 64);
-    EXPECT_TRUE(overlapsTile(redEnemy, 36, 64));
-    EXPECT_FALSE(overlapsTile(redEnemy, 37, 64));
-    place(redEnemy, 1, 64);
-    EXPECT_TRUE(overlapsTile(redEnemy, 37, 64));
-    place(redEnemy, 2, 64);
-    EXPECT_FALSE(overlapsTile(redEnemy, 38, 64));
-    place(redEnemy, 64, 0);
-    EXPECT_TRUE(overlapsTile(redEnemy, 64, 36));
-    place(redEnemy, 37, 64);
-    EXPECT_TRUE(overlapsTile(redEnemy, 1, 64));
-    place(redEnemy, 36, 64);
-    EXPECT_TRUE(overlapsTile(redEnemy, 0, 64));
-    place(redEnemy, 37, 64);
-    EXPECT_FALSE(overlapsTile(redEnemy, 0, 64));
 }
 
 TEST_F(BombsTest, SpaceDropsThenDetonatesAndABlastIsLiveForFourFrames) {

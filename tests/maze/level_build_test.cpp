@@ -1,7 +1,6 @@
 // The level build and the per-frame maze pass: edible count, start tiles, bomb sites, the dot
 // and power animations and what lands on the screen.
 #include "maze/level_build.h"
-#include "shell/game_state.h"
 #include "support/game_fixture.h"
 
 #include <array>
@@ -74,8 +73,7 @@ TEST_F(LevelBuildTest, CountsEdiblesAndPlacesTheActorsOnTheirStartTiles) {
 
 TEST_F(LevelBuildTest, ARepeatedHomeWinsInCellOrderAndAMissingOneKeepsThePosition) {
     setMaze({"", " R      R", "  R"});
-    yellowEnemy.x = 500;
-    yellowEnemy.y = 300;
+    place(yellowEnemy, 500, 300);
     buildLevel();
     EXPECT_EQ(redEnemy.x, 64);
     EXPECT_EQ(redEnemy.y, 64);

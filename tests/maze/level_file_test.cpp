@@ -1,7 +1,6 @@
 // Reading level files: layout-free whitespace, extra and missing values, bad tokens and a
 // missing file.
 #include "maze/maze_grid.h"
-#include "shell/game_state.h"
 #include "support/game_fixture.h"
 
 #include <cstdio>

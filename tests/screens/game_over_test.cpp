@@ -1,12 +1,10 @@
 // The game-over screen: continue restarts the lost level with fresh counters and its music;
 // Escape ends the game.
-#include "screens/screen_checks.h"
 #include "shell/game_loop.h"
+#include "support/game_fixture.h"
 
 #include <map>
 #include <tuple>
-
-using namespace screencheck;
 
 namespace {
 
@@ -48,7 +46,7 @@ TEST_F(GameOverTest, ContinueReloadsTheLostLevelWithFreshCountersAndItsMusic) {
         }
         atRest[pass] = continueShows(frontEnd.continue1Image);
         lit[pass] = continueShows(frontEnd.continue2Image);
-        pushed = pushed || effectPlaying(soundBank.buttonPushSound);
+        pushed = pushed || (channelsPlaying(soundBank.buttonPushSound) > 0);
     });
     // Every present takes a little time, so the reload comes later than the screen's opening.
     scripted::script.msPerPresent = 5;

@@ -1,12 +1,10 @@
 // The status line: what is redrawn in which frame, the time's layout, the clamped counters, the
 // bonus banner and the single text surface.
 #include "screens/hud.h"
-#include "screens/screen_checks.h"
+#include "support/game_fixture.h"
 
 #include <string>
 #include <vector>
-
-using namespace screencheck;
 
 namespace {
 
@@ -42,7 +40,9 @@ class HudTest : public GameTest {
                          tileBank.blankSheet);
     }
 
-    bool untouched(int x, int w) { return pixelsOf(marker, x, 0, w, rowHeight) == w * rowHeight; }
+    static bool untouched(int x, int w) {
+        return pixelsOf(marker, rect(x, 0, w, rowHeight)) == w * rowHeight;
+    }
 
     // The time row: minutes at 578, separator at 598, seconds at 608 or 620, each over the
     // part of its erase rectangle that the next erase leaves alone.
@@ -83,26 +83,20 @@ TEST_F(HudTest, AfterTheFirstSecondOnlyTheTimeIsRedrawnWhenNoCounterChanged) {
     expectTime("0", ":0", "1");
 }
 
-TEST_F(HudTest, AChangeOfWarpsRedrawsOnlyTheWarpsAndTheTime) {
-    player.warps = 2;
-    drawAt(5000);
-    EXPECT_TRUE(untouched(0, 578));
-    EXPECT_TRUE(untouched(655, 765 - 655)) << "the warps label was drawn";
-    EXPECT_TRUE(showsValue("2", 765, 30));
-    EXPECT_TRUE(untouched(795, 5));
-    expectTime("0", ":0", "5");
-}
-
 TEST_F(HudTest, EachChangedCounterIsRedrawnInItsOwnRectangle) {
     player.score = 130;
     player.bombs = 1;
     player.lives = 2;
+    player.warps = 2;
     drawAt(5000);
     EXPECT_TRUE(showsValue("130", 95, 70));
     EXPECT_TRUE(showsValue("1", 275, 30));
     EXPECT_TRUE(showsValue("2", 438, 30));
+    EXPECT_TRUE(showsValue("2", 765, 30));
     EXPECT_TRUE(untouched(10, 85)) << "score label";
-    EXPECT_TRUE(untouched(655, 800 - 655)) << "warps";
+    EXPECT_TRUE(untouched(655, 765 - 655)) << "the warps label";
+    EXPECT_TRUE(untouched(795, 5));
+    expectTime("0", ":0", "5");
 }
 
 TEST_F(HudTest, TimeIsMinutesSeparatorAndSecondsStoppingAt958) {
@@ -138,21 +132,21 @@ TEST_F(HudTest, NegativeCountersAreShownAsZeroAndWrittenBackExceptWarps) {
     EXPECT_EQ(player.lives, 0);
     EXPECT_EQ(player.bombs, 0);
     EXPECT_EQ(player.warps, -1);
-    EXPECT_TRUE(showsValue("0", 95, 70));
-    EXPECT_TRUE(showsValue("0", 438, 30));
-    EXPECT_TRUE(showsValue("0", 275, 30));
-    EXPECT_TRUE(showsValue("-1", 765, 30));
+    for (const Value& value :
+         {Value{"0", 95, 70}, Value{"0", 275, 30}, Value{"0", 438, 30}, Value{"-1", 765, 30}}) {
+        EXPECT_TRUE(showsValue(value.text, value.x, value.eraseWidth)) << value.x;
+    }
 }
 
 class BannerTest : public GameTest {
   protected:
     SDL_Surface* bonus() { return frontEnd.bonusImage; }
-    void clearBannerArea() { fillRect(250, 250, bonus()->w, bonus()->h, marker); }
+    void clearBannerArea() { fillRect(rect(250, 250, bonus()->w, bonus()->h), marker); }
     bool bannerDrawn() {
         return showsPicture(bonus(), 250, 250, rect(250, 250, bonus()->w, bonus()->h), nullptr);
     }
     bool bannerAreaUntouched() {
-        return pixelsOf(marker, 250, 250, bonus()->w, bonus()->h) == bonus()->w * bonus()->h;
+        return pixelsOf(marker, rect(250, 250, bonus()->w, bonus()->h)) == bonus()->w * bonus()->h;
     }
 };
 
@@ -196,29 +190,16 @@ TEST_F(BannerTest, OtherKindsCountDownWithoutDrawing) {
 
 class TextSurfaceTest : public GameTest {};
 
+// The status line's font code takes the small font and any other code the large one.
 TEST_F(TextSurfaceTest, EachRenderingReplacesTheOneSurfaceInItsFontAndColour) {
     fillScreen(marker);
     frontEnd.drawText("Score:", 10, 0, smallFontCode, White);
-    ASSERT_NE(frontEnd.textSurface, nullptr);
-    int w = 0;
-    int h = 0;
-    TTF_SizeText(frontEnd.smallFont, "Score:", &w, &h);
-    EXPECT_EQ(frontEnd.textSurface->w, w);
-    EXPECT_EQ(frontEnd.textSurface->h, TTF_FontHeight(frontEnd.smallFont));
-
-    // Any font code but the status line's takes the large font.
-    struct Colour {
-        int32_t code;
-        SDL_Color expected;
-    };
-    for (const Colour& c : {Colour{Black, {0, 0, 0, 0}}, Colour{White, white}, Colour{Blue, blue},
-                            Colour{Red, red}}) {
-        frontEnd.drawText("12345", 100, 300, 7, c.code);
+    EXPECT_TRUE(showsText(frontEnd.smallFont, "Score:", white, 10, 0));
+    for (auto [code, colour] :
+         {std::pair{Black, SDL_Color{0, 0, 0, 0}}, {White, white}, {Blue, blue}, {Red, red}}) {
+        frontEnd.drawText("12345", 100, 300, 7, code);
         ASSERT_NE(frontEnd.textSurface, nullptr);
-        TTF_SizeText(frontEnd.largeFont, "12345", &w, &h);
-        EXPECT_EQ(frontEnd.textSurface->w, w);
-        EXPECT_EQ(frontEnd.textSurface->h, TTF_FontHeight(frontEnd.largeFont));
-        EXPECT_TRUE(showsText(frontEnd.largeFont, "12345", c.expected, 100, 300)) << c.code;
+        EXPECT_TRUE(showsText(frontEnd.largeFont, "12345", colour, 100, 300)) << code;
     }
 }
 
@@ -235,7 +216,7 @@ TEST_F(TextSurfaceTest, AFailedRenderingLeavesNoSurfaceAndDrawsNothing) {
     frontEnd.drawText("Score:", 10, 0, smallFontCode, White);
     frontEnd.smallFont = font;
     EXPECT_EQ(frontEnd.textSurface, nullptr);
-    EXPECT_EQ(pixelsOf(marker, 0, 0, 800, 600), 800 * 600);
+    EXPECT_EQ(pixelsOf(marker, rect(0, 0, 800, 600)), 800 * 600);
 }
 
 } // namespace

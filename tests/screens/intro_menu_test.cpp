@@ -1,121 +1,94 @@
 // The intro menu driven by a scripted pointer: its regions and buttons, the one-shot sounds, the
 // background of each region, the runners' lanes and the controls page.
 #include "screens/intro_regions.h"
-#include "screens/screen_checks.h"
+#include "support/game_fixture.h"
 
-#include <algorithm>
 #include <map>
+#include <string>
+#include <tuple>
 #include <vector>
-
-using namespace screencheck;
 
 namespace {
 
 enum Background { Plain, Left, Right, Pushed, Unknown };
 
-struct Point {
-    int x;
-    int y;
+// The pointer during one pass of the menu and what that pass must show and play. Buttons:
+// 'p' play at rest, 'P' play lit, 'c' controls at rest, 'C' controls lit.
+struct Pass {
+    int x, y;
+    bool held;
+    Background background;
+    std::string buttons;
+    Mix_Chunk* sound;
 };
 
 // What one pass of the menu showed and played.
-struct PassSeen {
+struct Seen {
     Background background = Unknown;
-    bool pageTurn = false;
-    bool stretch = false;
-    bool buttonPush = false;
-    bool playLit = false;
-    bool playAtRest = false;
-    bool controlsLit = false;
-    bool controlsAtRest = false;
+    std::string buttons;
+    std::vector<Mix_Chunk*> sounds;
 };
 
 class IntroMenuTest : public GameTest {
   protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        backgrounds = {frontEnd.introBackground, frontEnd.introBackgroundLeft,
-                       frontEnd.introBackgroundRight, frontEnd.introBackgroundPushed};
-        for (SDL_Surface* image : backgrounds) {
-            ASSERT_NE(image, nullptr);
-        }
-        findTellingPixels();
-    }
-
-    // A grid of pixels above the runners and the buttons, on which every two of the four
-    // backgrounds differ somewhere (the pictures differ mostly in their lit panels).
-    void findTellingPixels() {
-        for (int y = 2; y < 500; y += 6) {
-            for (int x = 2; x < 800; x += 6) {
-                telling.push_back({x, y});
-            }
-        }
-        for (size_t a = 0; a < backgrounds.size(); ++a) {
-            for (size_t b = a + 1; b < backgrounds.size(); ++b) {
-                bool differ = false;
-                for (const Point& p : telling) {
-                    differ = differ || rawPixel(backgrounds[a], p.x, p.y) !=
-                                           rawPixel(backgrounds[b], p.x, p.y);
-                }
-                ASSERT_TRUE(differ) << "intro pictures " << a << " and " << b << " look alike";
-            }
-        }
-    }
-
-    // The one background that the screen shows on every telling pixel.
-    Background backgroundShown() {
+    // The one background the screen shows on a grid of pixels above the runners and buttons.
+    static Background backgroundShown() {
+        SDL_Surface* const backgrounds[] = {frontEnd.introBackground, frontEnd.introBackgroundLeft,
+                                            frontEnd.introBackgroundRight,
+                                            frontEnd.introBackgroundPushed};
         Background shown = Unknown;
-        for (size_t index = 0; index < backgrounds.size(); ++index) {
-            bool all = true;
-            for (const Point& p : telling) {
-                all = all && screenPixel(p.x, p.y) ==
-                                 rgbOf(backgrounds[index], rawPixel(backgrounds[index], p.x, p.y));
+        for (int index = Plain; index < Unknown; ++index) {
+            bool all = backgrounds[index] != nullptr;
+            for (int y = 2; y < 500 && all; y += 6) {
+                for (int x = 2; x < 800 && all; x += 6) {
+                    all = screenPixel(x, y) == surfacePixel(backgrounds[index], x, y);
+                }
             }
             if (all) {
-                shown = static_cast<Background>(index);
+                shown = shown == Unknown ? static_cast<Background>(index) : Unknown;
             }
         }
         return shown;
     }
 
-    // The top half of a menu button: the runners never come that high during these tests.
-    static bool buttonShows(SDL_Surface* image, int x, SDL_Surface* background) {
-        return showsPicture(image, x, 525, rect(x, 525, 150, 24), background);
-    }
-
-    PassSeen seePass() {
-        PassSeen seen;
-        seen.background = backgroundShown();
-        seen.pageTurn = effectPlaying(soundBank.pageTurnSound);
-        seen.stretch = effectPlaying(soundBank.stretchSound);
-        seen.buttonPush = effectPlaying(soundBank.buttonPushSound);
-        SDL_Surface* shown = backgrounds[seen.background == Unknown ? Plain : seen.background];
-        seen.playLit = buttonShows(frontEnd.play2Image, 10, shown);
-        seen.playAtRest = buttonShows(frontEnd.playImage, 10, shown);
-        seen.controlsLit = buttonShows(frontEnd.controls2Image, 620, shown);
-        seen.controlsAtRest = buttonShows(frontEnd.controls1Image, 620, shown);
-        return seen;
-    }
-
-    // Runs the menu with the pointer (and the left button) of each pass taken from the script.
-    std::vector<PassSeen> runMenu(const std::vector<std::pair<Point, bool>>& pointer) {
-        std::vector<PassSeen> seen;
-        scripted::movePointer(pointer[0].first.x, pointer[0].first.y);
-        scripted::holdLeftButton(pointer[0].second);
-        for (size_t pass = 1; pass < pointer.size(); ++pass) {
-            const auto [at, held] = pointer[pass];
-            scripted::afterPresents(static_cast<int>(pass), [at, held] {
-                scripted::movePointer(at.x, at.y);
-                scripted::holdLeftButton(held);
-            });
+    // Which buttons show, judged on their top half: the runners never come that high here.
+    static std::string buttonsShown() {
+        std::string shown;
+        for (auto [image, x, code] : {std::tuple{frontEnd.playImage, 10, 'p'},
+                                      {frontEnd.play2Image, 10, 'P'},
+                                      {frontEnd.controls1Image, 620, 'c'},
+                                      {frontEnd.controls2Image, 620, 'C'}}) {
+            if (showsPicture(image, x, 525, rect(x, 525, 150, 24), nullptr)) {
+                shown += code;
+            }
         }
-        PassRecorder recorder([&](int) { seen.push_back(seePass()); });
+        return shown;
+    }
+
+    // Runs the menu with the pointer of each pass taken from the list.
+    static std::vector<Seen> runMenu(const std::vector<Pass>& passes) {
+        std::vector<Seen> seen;
+        for (size_t pass = 0; pass < passes.size(); ++pass) {
+            const Pass at = passes[pass];
+            auto move = [at] {
+                scripted::movePointer(at.x, at.y);
+                scripted::holdLeftButton(at.held);
+            };
+            pass == 0 ? move() : scripted::afterPresents(static_cast<int>(pass), move);
+        }
+        PassRecorder recorder([&](int) {
+            Seen now{backgroundShown(), buttonsShown(), {}};
+            for (Mix_Chunk* chunk :
+                 {soundBank.pageTurnSound, soundBank.stretchSound, soundBank.buttonPushSound}) {
+                if (channelsPlaying(chunk) > 0) {
+                    now.sounds.push_back(chunk);
+                }
+            }
+            seen.push_back(now);
+        });
         frontEnd.runIntroMenu();
         return seen;
     }
-
-    std::vector<SDL_Surface*> backgrounds;
-    std::vector<Point> telling;
 };
 
 TEST(MenuRegions, ZonesAreTheLowerLeftAndLowerRightWithExclusiveEdges) {
@@ -130,53 +103,35 @@ TEST(MenuRegions, ZonesAreTheLowerLeftAndLowerRightWithExclusiveEdges) {
 }
 
 TEST_F(IntroMenuTest, EachRegionShowsItsBackgroundButtonsAndPlaysItsSoundOnce) {
-    const std::vector<std::pair<Point, bool>> pointer{
-        {{400, 100}, false}, // 1 idle
-        {{100, 450}, false}, // 2 play zone: its sound
-        {{120, 470}, false}, // 3 still the play zone: no sound
-        {{500, 450}, false}, // 4 controls zone: its own sound
-        {{300, 500}, false}, // 5 x 300 is in no zone: idle, sounds armed again
-        {{100, 450}, false}, // 6 play zone again: sound again
-        {{300, 500}, true},  // 7 held outside the zones: pushed, stretch sound
-        {{100, 300}, true},  // 8 still pushed: no sound
-        {{100, 300}, false}, // 9 released: idle, sounds armed again
-        {{100, 300}, true},  // 10 pushed again: stretch sound again
-        {{10, 526}, true},   // 11 play zone but off the button: zone sound, nothing else
-        {{160, 526}, true},  // 12 the same at the other edge
-        {{650, 540}, false}, // 13 on the controls button without a click: its zone's sound
-        {{11, 526}, true},   // 14 on the play button with the button held: the game starts
+    Mix_Chunk* const page = soundBank.pageTurnSound;
+    Mix_Chunk* const stretch = soundBank.stretchSound;
+    const std::vector<Pass> passes{
+        {400, 100, false, Plain, "", nullptr},   // idle: no buttons
+        {100, 450, false, Left, "p", page},      // play zone: its sound
+        {120, 470, false, Left, "p", nullptr},   // still the play zone: no sound
+        {500, 450, false, Right, "c", page},     // controls zone: its own sound
+        {300, 500, false, Plain, "", nullptr},   // x 300 is in no zone: sounds armed again
+        {100, 450, false, Left, "p", page},      // play zone again: sound again
+        {300, 500, true, Pushed, "PC", stretch}, // held outside the zones: pushed
+        {100, 300, true, Pushed, "PC", nullptr},
+        {100, 300, false, Plain, "", nullptr}, // released: sounds armed again
+        {100, 300, true, Pushed, "PC", stretch},
+        {10, 526, true, Left, "p", page},     // play zone but off the button: nothing else
+        {160, 526, true, Left, "p", nullptr}, // the same at the other edge
+        {650, 540, false, Right, "C", page},  // on the controls button without a click
+        {11, 526, true, Left, "P", soundBank.buttonPushSound}, // play clicked: the game starts
     };
-    const std::vector<PassSeen> seen = runMenu(pointer);
-    ASSERT_EQ(seen.size(), pointer.size());
-
-    const Background expectedBackground[] = {Plain,  Left,  Left,   Right, Plain, Left,  Pushed,
-                                             Pushed, Plain, Pushed, Left,  Left,  Right, Left};
-    const std::vector<size_t> pageTurnPasses{2, 4, 6, 11, 13};
-    const std::vector<size_t> stretchPasses{7, 10};
+    const std::vector<Seen> seen = runMenu(passes);
+    ASSERT_EQ(seen.size(), passes.size());
     for (size_t index = 0; index < seen.size(); ++index) {
-        const size_t pass = index + 1;
-        SCOPED_TRACE(pass);
-        auto listed = [pass](const std::vector<size_t>& passes) {
-            return std::find(passes.begin(), passes.end(), pass) != passes.end();
-        };
-        EXPECT_EQ(seen[index].background, expectedBackground[index]);
-        EXPECT_EQ(seen[index].pageTurn, listed(pageTurnPasses));
-        EXPECT_EQ(seen[index].stretch, listed(stretchPasses));
-        EXPECT_EQ(seen[index].buttonPush, pass == 14);
+        SCOPED_TRACE(index + 1);
+        EXPECT_EQ(seen[index].background, passes[index].background);
+        EXPECT_EQ(seen[index].buttons, passes[index].buttons);
+        EXPECT_EQ(seen[index].sounds, passes[index].sound == nullptr
+                                          ? std::vector<Mix_Chunk*>{}
+                                          : std::vector<Mix_Chunk*>{passes[index].sound});
     }
-    // The idle picture has no buttons; a zone shows its own button only; pushed lights both.
-    EXPECT_FALSE(seen[0].playAtRest || seen[0].playLit || seen[0].controlsAtRest ||
-                 seen[0].controlsLit);
-    EXPECT_TRUE(seen[1].playAtRest);
-    EXPECT_FALSE(seen[1].controlsAtRest || seen[1].controlsLit);
-    EXPECT_TRUE(seen[3].controlsAtRest);
-    EXPECT_FALSE(seen[3].playAtRest || seen[3].playLit);
-    EXPECT_TRUE(seen[6].playLit && seen[6].controlsLit);
-    EXPECT_TRUE(seen[10].playAtRest);
-    EXPECT_TRUE(seen[11].playAtRest);
-    EXPECT_TRUE(seen[12].controlsLit);
-    EXPECT_TRUE(seen[13].playLit);
-
+    // The three lit variants are freed at the end; the rest stays for the next visit.
     EXPECT_EQ(quitRequested, 0);
     EXPECT_EQ(frontEnd.introBackgroundLeft, nullptr);
     EXPECT_EQ(frontEnd.introBackgroundRight, nullptr);
@@ -185,32 +140,25 @@ TEST_F(IntroMenuTest, EachRegionShowsItsBackgroundButtonsAndPlaysItsSoundOnce) {
     EXPECT_NE(frontEnd.playImage, nullptr);
 }
 
-TEST_F(IntroMenuTest, TheMenuMusicPlaysUntilTheMenuEnds) {
-    bool musicOn = false;
-    scripted::afterPresents(2, [] { scripted::pressKey(SDLK_ESCAPE); });
-    PassRecorder recorder([&](int pass) {
-        if (pass == 1) {
-            musicOn = Mix_PlayingMusic() != 0;
-        }
-    });
-    frontEnd.runIntroMenu();
-    EXPECT_TRUE(musicOn);
-    EXPECT_EQ(Mix_PlayingMusic(), 0);
-}
-
 TEST_F(IntroMenuTest, HoldingTheButtonWhileMovingOntoPlayStartsAtOnce) {
-    const std::vector<PassSeen> seen =
-        runMenu({{{400, 300}, true}, {{200, 450}, true}, {{100, 550}, true}});
+    const std::vector<Seen> seen = runMenu({{400, 300, true, Pushed, "", nullptr},
+                                            {200, 450, true, Left, "", nullptr},
+                                            {100, 550, true, Left, "", nullptr}});
     ASSERT_EQ(seen.size(), 3u);
     EXPECT_EQ(seen[0].background, Pushed);
     EXPECT_EQ(seen[1].background, Left);
-    EXPECT_TRUE(seen[2].buttonPush);
+    EXPECT_EQ(seen[2].sounds.back(), soundBank.buttonPushSound);
 }
 
-TEST_F(IntroMenuTest, EscapeEndsTheMenuWithoutTheControlsPage) {
+TEST_F(IntroMenuTest, EscapeEndsTheMenuAndItsMusicWithoutTheControlsPage) {
     scripted::movePointer(400, 100);
     scripted::afterPresents(3, [] { scripted::pressKey(SDLK_ESCAPE); });
+    bool musicOn = false;
+    PassRecorder recorder(
+        [&](int pass) { musicOn = musicOn || (pass == 1 && Mix_PlayingMusic()); });
     frontEnd.runIntroMenu();
+    EXPECT_TRUE(musicOn);
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
     EXPECT_EQ(scripted::script.presents, 4);
     EXPECT_EQ(quitRequested, 1);
     EXPECT_EQ(frontEnd.introBackgroundLeft, nullptr);
@@ -221,11 +169,8 @@ TEST_F(IntroMenuTest, EscapeEndsTheMenuWithoutTheControlsPage) {
 TEST_F(IntroMenuTest, TheControlsPageHasReversedButtonImagesAndStartsTheGame) {
     SDL_Surface* options = frontEnd.optionsImage;
     ASSERT_NE(options, nullptr);
-    std::map<int, bool> pageShown;
-    std::map<int, bool> restingLit;
-    std::map<int, bool> pointedDim;
-    std::map<int, bool> clicked;
-    std::map<int, bool> markKept;
+    // Per pass: page drawn, play lit, play at rest, click sound, mark kept.
+    std::map<int, std::string> seen;
     // Pass 1 clicks controls on the menu; then the page: pointer away, on the button, click.
     scripted::movePointer(621, 526);
     scripted::holdLeftButton(true);
@@ -233,30 +178,26 @@ TEST_F(IntroMenuTest, TheControlsPageHasReversedButtonImagesAndStartsTheGame) {
     scripted::afterPresents(2, [] {
         scripted::holdLeftButton(false);
         // A mark on the page: the page itself is drawn in its first pass only.
-        fillRect(20, 20, 4, 4, marker);
+        fillRect(rect(20, 20, 4, 4), marker);
     });
     scripted::afterPresents(3, [] { scripted::movePointer(449, 549); });
     scripted::afterPresents(4, [] { scripted::holdLeftButton(true); });
     PassRecorder recorder([&](int pass) {
-        pageShown[pass] = showsPicture(options, 0, 0, rect(0, 0, 800, 480), options);
-        restingLit[pass] =
-            showsPicture(frontEnd.play2Image, 300, 500, rect(300, 500, 150, 50), options);
-        pointedDim[pass] =
-            showsPicture(frontEnd.playImage, 300, 500, rect(300, 500, 150, 50), options);
-        clicked[pass] = effectPlaying(soundBank.buttonPushSound);
-        markKept[pass] = pixelsOf(marker, 20, 20, 4, 4) == 16;
+        const SDL_Rect button = rect(300, 500, 150, 50);
+        auto bit = [](auto on) { return static_cast<bool>(on) ? '1' : '0'; };
+        seen[pass] = {bit(showsPicture(options, 0, 0, rect(0, 0, 800, 480), options)),
+                      bit(showsPicture(frontEnd.play2Image, 300, 500, button, options)),
+                      bit(showsPicture(frontEnd.playImage, 300, 500, button, options)),
+                      bit(channelsPlaying(soundBank.buttonPushSound) > 0),
+                      bit(pixelsOf(marker, rect(20, 20, 4, 4)) == 16)};
     });
     frontEnd.runIntroMenu();
     EXPECT_EQ(scripted::script.presents, 5);
-    EXPECT_TRUE(clicked[1]) << "the controls button was clicked";
-    EXPECT_TRUE(pageShown[2]);
-    EXPECT_TRUE(restingLit[2]);
-    EXPECT_TRUE(markKept[3]);
-    EXPECT_TRUE(restingLit[3]);
-    EXPECT_FALSE(clicked[3] || clicked[4]);
-    EXPECT_TRUE(pointedDim[4]);
-    EXPECT_TRUE(pointedDim[5]);
-    EXPECT_TRUE(clicked[5]);
+    EXPECT_EQ(seen[1][3], '1') << "the controls button was clicked";
+    EXPECT_EQ(seen[2], "11000") << "the page, its button lit while the pointer is away";
+    EXPECT_EQ(seen[3], "01001") << "the page is not redrawn";
+    EXPECT_EQ(seen[4], "00101") << "the pointer on the button dims it";
+    EXPECT_EQ(seen[5], "00111") << "the click";
     EXPECT_EQ(quitRequested, 0);
 }
 

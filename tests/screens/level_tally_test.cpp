@@ -1,11 +1,10 @@
 // The tally between levels: the three numbers counting up, the fifteen seconds that nothing
 // but a quit can shorten, and the two walkers.
-#include "screens/screen_checks.h"
+#include "support/game_fixture.h"
 
 #include <map>
 #include <string>
-
-using namespace screencheck;
+#include <tuple>
 
 namespace {
 
@@ -45,77 +44,69 @@ class LevelTallyTest : public GameTest {
     }
 };
 
-TEST_F(LevelTallyTest, Score500After35SecondsCountsUpTo500And175And325) {
-    player.score = 500;
-    levelSeconds = 35;
-    soundBank.playSound(MusicLevel2);
-    // What the screen shows after the given pass: the score climbs by 10, the penalty by 2 and
-    // the final score by 10 per pass, each stopping at its target.
-    const std::map<int, Shown> expected{{1, {"10", "2", "10"}},      {32, {"320", "64", "320"}},
-                                        {33, {"330", "66", "325"}},  {49, {"490", "98", "325"}},
-                                        {50, {"500", "100", "325"}}, {87, {"500", "174", "325"}},
-                                        {88, {"500", "175", "325"}}, {400, {"500", "175", "325"}}};
-    bool youWinPlayed = false;
-    bool musicPlayed = true;
-    int lastPass = 0;
-    PassRecorder recorder([&](int pass) {
-        lastPass = pass;
-        if (pass == 1) {
-            youWinPlayed = effectPlaying(soundBank.youWinSound);
-            musicPlayed = Mix_PlayingMusic() != 0;
-            EXPECT_TRUE(showsText(frontEnd.largeFont, "You Beat Level", white, 100, 20));
-            EXPECT_TRUE(showsText(frontEnd.largeFont, "2", white, 600, 20));
-            EXPECT_TRUE(showsText(frontEnd.largeFont, "!", white, 650, 20));
-            EXPECT_TRUE(showsText(frontEnd.largeFont, "Your Score :", white, 50, 200,
-                                  rect(50, 200, 400, 100), nullptr));
-            EXPECT_TRUE(showsText(frontEnd.largeFont, "Time Penalty :", white, 50, 330,
-                                  rect(50, 330, 450, 100), nullptr));
-            EXPECT_TRUE(showsText(frontEnd.largeFont, "Final Score :", white, 50, 460,
-                                  rect(50, 460, 400, 100), nullptr));
-        }
-        auto found = expected.find(pass);
-        if (found != expected.end()) {
-            SCOPED_TRACE(pass);
-            expectShown(found->second);
-        }
-    });
-    const Uint32 lasted = runTally();
-    EXPECT_TRUE(youWinPlayed);
-    EXPECT_FALSE(musicPlayed) << "the level music plays on during the tally";
-    expectShown({"500", "175", "325"});
-    EXPECT_GE(lasted, tallyMs);
-    EXPECT_LT(lasted, tallyMs + 2 * passMs);
-    // About 60 passes a second for 15 seconds.
-    EXPECT_NEAR(lastPass, static_cast<int>(tallyMs / passMs), 4);
-    EXPECT_EQ(quitRequested, 0);
-}
-
-TEST_F(LevelTallyTest, ASmallScoreIsShownWholeOnTheFirstPass) {
-    player.score = 7;
-    levelSeconds = 0;
-    PassRecorder recorder([&](int pass) {
-        if (pass == 1) {
-            expectShown({"7", "0", "7"});
-        }
-    });
-    runTally();
-    expectShown({"7", "0", "7"});
-}
-
-TEST_F(LevelTallyTest, AFinalScoreBelowZeroIsShownAsZeroThroughout) {
-    player.score = 100;
-    levelSeconds = 40;
-    int checked = 0;
-    PassRecorder recorder([&](int pass) {
-        if (pass == 1 || pass % 97 == 0) {
-            SCOPED_TRACE(pass);
-            EXPECT_TRUE(showsNumber("0", 450, 460));
-            ++checked;
-        }
-    });
-    runTally();
-    EXPECT_GT(checked, 5);
-    expectShown({"100", "200", "0"});
+// What the screen shows after the given passes: the score climbs by 10, the penalty by 2 and
+// the final score by 10 per pass, each stopping at its target; a small score shows whole at
+// once and a final score below zero shows as 0 throughout.
+TEST_F(LevelTallyTest, TheNumbersCountUpOverFifteenSeconds) {
+    struct Case {
+        int32_t score, seconds;
+        std::map<int, Shown> shown;
+    };
+    const Case cases[] = {{500,
+                           35,
+                           {{1, {"10", "2", "10"}},
+                            {32, {"320", "64", "320"}},
+                            {33, {"330", "66", "325"}},
+                            {49, {"490", "98", "325"}},
+                            {50, {"500", "100", "325"}},
+                            {87, {"500", "174", "325"}},
+                            {88, {"500", "175", "325"}},
+                            {800, {"500", "175", "325"}}}},
+                          {7, 0, {{1, {"7", "0", "7"}}, {800, {"7", "0", "7"}}}},
+                          {100,
+                           40,
+                           {{1, {"10", "2", "0"}},
+                            {10, {"100", "20", "0"}},
+                            {99, {"100", "198", "0"}},
+                            {800, {"100", "200", "0"}}}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.score);
+        SetUp();
+        player.score = c.score;
+        levelSeconds = c.seconds;
+        soundBank.playSound(MusicLevel2);
+        bool youWinPlayed = false;
+        bool musicPlayed = true;
+        int lastPass = 0;
+        PassRecorder recorder([&](int pass) {
+            lastPass = pass;
+            if (pass == 1) {
+                youWinPlayed = channelsPlaying(soundBank.youWinSound) > 0;
+                musicPlayed = Mix_PlayingMusic() != 0;
+                for (auto [text, x, y] : {std::tuple{"You Beat Level", 100, 20},
+                                          {"2", 600, 20},
+                                          {"!", 650, 20},
+                                          {"Your Score :", 50, 200},
+                                          {"Time Penalty :", 50, 330},
+                                          {"Final Score :", 50, 460}}) {
+                    EXPECT_TRUE(showsText(frontEnd.largeFont, text, white, x, y));
+                }
+            }
+            if (c.shown.count(pass) != 0) {
+                SCOPED_TRACE(pass);
+                expectShown(c.shown.at(pass));
+            }
+        });
+        const Uint32 lasted = runTally();
+        EXPECT_TRUE(youWinPlayed);
+        EXPECT_FALSE(musicPlayed) << "the level music plays on during the tally";
+        expectShown(c.shown.rbegin()->second);
+        EXPECT_GE(lasted, tallyMs);
+        EXPECT_LT(lasted, tallyMs + 2 * passMs);
+        // About 60 passes a second for 15 seconds.
+        EXPECT_NEAR(lastPass, static_cast<int>(tallyMs / passMs), 4);
+        EXPECT_EQ(quitRequested, 0);
+    }
 }
 
 TEST_F(LevelTallyTest, KeysAndClicksDoNotShortenTheFifteenSeconds) {

@@ -2,10 +2,8 @@
 // quit key or closing the window end it, and no other key reaches the game.
 #include "maze/level_build.h"
 #include "maze/level_progression.h"
-#include "screens/screen_checks.h"
 #include "shell/game_loop.h"
-
-using namespace screencheck;
+#include "support/game_fixture.h"
 
 namespace {
 

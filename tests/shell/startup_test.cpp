@@ -1,13 +1,10 @@
 #include "actors/contacts.h"
-#include "actors/player_control.h"
 #include "maze/level_build.h"
 #include "maze/level_progression.h"
 #include "shell/game_loop.h"
-#include "shell/game_state.h"
 #include "shell/video.h"
 #include "support/game_fixture.h"
 
-#include <SDL_mixer.h>
 #include <cstdlib>
 
 namespace {
@@ -143,9 +140,7 @@ TEST_F(FrameTest, CountersAreCopiedBeforeAnythingChangesThem) {
 }
 
 TEST_F(FrameTest, AKnockedOutPlayerFreezesEveryoneAndHidesTheEnemies) {
-    redEnemy.x = 9 * tileSize;
-    redEnemy.y = 4 * tileSize;
-    redEnemy.direction = East;
+    place(redEnemy, 9 * tileSize, 4 * tileSize, East);
     player.setState(Punched);
     SDL_FillRect(screen, nullptr, 0);
     runFrameSteps();

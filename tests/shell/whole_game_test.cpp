@@ -2,18 +2,12 @@
 // button, five levels cleared dot by dot, four tallies, the victory screen and Escape.
 #include "assets/sound_bank.h"
 #include "maze/tile_code.h"
-#include "screens/screen_checks.h"
 #include "shell/game_loop.h"
-#include "shell/game_state.h"
 #include "shell/pacing.h"
 #include "support/game_fixture.h"
 
 #include <algorithm>
 #include <vector>
-
-using screencheck::gridCells;
-using screencheck::levelFileCells;
-using screencheck::levelFileCellsInPlay;
 
 namespace {
 
@@ -32,9 +26,7 @@ void stepOntoNextEdible() {
     for (int32_t row = 0; row < mazeRows; ++row) {
         for (int32_t column = 0; column < mazeColumns; ++column) {
             if (isDotCode(mazeGrid.at(row, column))) {
-                player.x = column * tileSize;
-                player.y = row * tileSize;
-                player.direction = East;
+                place(player, column * tileSize, row * tileSize, East);
                 return;
             }
         }
@@ -103,7 +95,7 @@ TEST_F(WholeGameTest, PlaysFiveLevelsThroughTheTalliesToTheVictoryScreen) {
             talliedLevels.push_back(levelBefore);
             levelsStarted.push_back(levelNumber);
             EXPECT_GE(scripted::script.now - clockBefore, tallyMs);
-            EXPECT_EQ(gridCells(), levelFileCellsInPlay(levelNumber));
+            EXPECT_EQ(gridCells(), levelFileCells(levelNumber, true));
             EXPECT_EQ(ediblesLeft, edibles(levelFileCells(levelNumber)));
             EXPECT_EQ(player.score, 0);
             EXPECT_EQ(player.warps, 3);

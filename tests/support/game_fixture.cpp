@@ -1,64 +1,25 @@
 #include "support/game_fixture.h"
 
 #include "assets/image_loader.h"
-#include "shell/game_state.h"
 #include "shell/platform.h"
 #include "shell/video.h"
 
 #include <SDL_mixer.h>
 #include <cstdlib>
+#include <fstream>
+#include <map>
 #include <unistd.h>
 
 namespace {
 
 bool started = false;
 
-int32_t codeFor(char symbol) {
-    switch (symbol) {
-    case '#':
-        return WallEastWest;
-    case '.':
-        return Dot;
-    case 'o':
-        return PowerItem;
-    case 'B':
-        return BombSiteMark;
-    case '-':
-        return Door;
-    case 'P':
-        return PlayerStart;
-    case 'R':
-        return RedHome;
-    case '1':
-        return PurpleHome;
-    case '2':
-        return BlueHome;
-    case '3':
-        return YellowHome;
-    case '*':
-        return DotSeek;
-    case '^':
-        return DotNorth;
-    case 'v':
-        return DotSouth;
-    case '<':
-        return DotWest;
-    case '>':
-        return DotEast;
-    case 'k':
-        return SeekMark;
-    case 'n':
-        return NorthMark;
-    case 's':
-        return SouthMark;
-    case 'w':
-        return WestMark;
-    case 'e':
-        return EastMark;
-    default:
-        return Open;
-    }
-}
+const std::map<char, int32_t> legend{
+    {'#', WallEastWest}, {'.', Dot},         {'o', PowerItem}, {'B', BombSiteMark},
+    {'-', Door},         {'P', PlayerStart}, {'R', RedHome},   {'1', PurpleHome},
+    {'2', BlueHome},     {'3', YellowHome},  {'*', DotSeek},   {'^', DotNorth},
+    {'v', DotSouth},     {'<', DotWest},     {'>', DotEast},   {'k', SeekMark},
+    {'n', NorthMark},    {'s', SouthMark},   {'w', WestMark},  {'e', EastMark}};
 
 void reloadIfReleased(SDL_Surface*& image, const char* path) {
     if (image == nullptr) {
@@ -101,24 +62,15 @@ void resetGameState() {
     yellowEnemy.attachSprites(&yellowSet, screen, &scaredGreySet, &scaredWhiteSet);
     mazeGrid = MazeGrid{};
     bombSites.clear();
-    quitRequested = 0;
-    levelNumber = 0;
-    ediblesLeft = 0;
+    quitRequested = levelNumber = ediblesLeft = levelSeconds = 0;
     levelStartTicks = 0;
-    levelSeconds = 0;
     prevLives = prevBombs = prevScore = prevWarps = 0;
     keyState = nullptr;
-    punchedFrames = 0;
-    powerFrame = 0;
-    dotFrame = 0;
+    punchedFrames = powerFrame = dotFrame = explosionFrame = multiKillCounter = 0;
     dotFrameRising = true;
-    explosionFrame = 0;
-    multiKillCounter = 0;
-    playerLane = 0;
-    redEnemyLane = 0;
+    playerLane = redEnemyLane = 0;
     frontEnd.bannerActive = false;
-    frontEnd.bannerFramesLeft = 0;
-    frontEnd.bannerKind = 0;
+    frontEnd.bannerFramesLeft = frontEnd.bannerKind = 0;
     reloadIfReleased(frontEnd.introBackgroundLeft, "images/introbgleft.png");
     reloadIfReleased(frontEnd.introBackgroundRight, "images/introbgright.png");
     reloadIfReleased(frontEnd.introBackgroundPushed, "images/introbgpushed.png");
@@ -132,73 +84,28 @@ void resetGameState() {
 void setMaze(const std::vector<std::string>& rows) {
     mazeGrid = MazeGrid{};
     for (int32_t row = 0; row < mazeRows && row < static_cast<int32_t>(rows.size()); ++row) {
-        const std::string& line = rows[row];
-        for (int32_t column = 0; column < mazeColumns && column < static_cast<int32_t>(line.size());
-             ++column) {
-            mazeGrid.set(row, column, codeFor(line[column]));
+        for (int32_t column = 0; column < mazeColumns && column < std::ssize(rows[row]); ++column) {
+            const auto code = legend.find(rows[row][column]);
+            mazeGrid.set(row, column, code == legend.end() ? Open : code->second);
         }
     }
 }
 
-Uint32 surfacePixel(SDL_Surface* surface, int x, int y) {
-    if (surface == nullptr || x < 0 || y < 0 || x >= surface->w || y >= surface->h) {
-        return 0xFFFFFFFFu;
+std::vector<int32_t> levelFileCells(int32_t level, bool inPlay) {
+    std::ifstream file("level" + std::to_string(level) + ".txt");
+    std::vector<int32_t> cells;
+    for (int32_t value = 0; file >> value;) {
+        cells.push_back(inPlay && value == BombSiteMark ? Open : value);
     }
-    SDL_LockSurface(surface);
-    const Uint8 bpp = surface->format->BytesPerPixel;
-    const Uint8* at = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * bpp;
-    Uint32 raw = 0;
-    switch (bpp) {
-    case 1:
-        raw = *at;
-        break;
-    case 2:
-        raw = *reinterpret_cast<const Uint16*>(at);
-        break;
-    case 3:
-        raw = static_cast<Uint32>(at[0]) | (static_cast<Uint32>(at[1]) << 8) |
-              (static_cast<Uint32>(at[2]) << 16);
-        break;
-    default:
-        raw = *reinterpret_cast<const Uint32*>(at);
-        break;
-    }
-    SDL_UnlockSurface(surface);
-    Uint8 r = 0;
-    Uint8 g = 0;
-    Uint8 b = 0;
-    SDL_GetRGB(raw, surface->format, &r, &g, &b);
-    return (static_cast<Uint32>(r) << 16) | (static_cast<Uint32>(g) << 8) | b;
+    return cells;
 }
 
-Uint32 screenPixel(int x, int y) {
-    return surfacePixel(screen, x, y);
+std::vector<int32_t> gridCells() {
+    return std::vector<int32_t>(mazeGrid.cells.begin(), mazeGrid.cells.end());
 }
 
-bool drawnAt(SDL_Surface* picture, int x, int y) {
-    constexpr Uint32 seeThrough = 0xFF00FF;
-    if (picture == nullptr) {
-        return false;
-    }
-    const bool keyed = (picture->flags & SDL_SRCCOLORKEY) != 0;
-    for (int py = 0; py < picture->h; ++py) {
-        for (int px = 0; px < picture->w; ++px) {
-            const Uint32 wanted = surfacePixel(picture, px, py);
-            if (!(keyed && wanted == seeThrough) && screenPixel(x + px, y + py) != wanted) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
-int channelsPlaying(Mix_Chunk* chunk) {
-    int count = 0;
-    const int channels = Mix_AllocateChannels(-1);
-    for (int channel = 0; channel < channels; ++channel) {
-        if (Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == chunk) {
-            ++count;
-        }
-    }
-    return count;
+void place(Actor& actor, int32_t x, int32_t y, int32_t heading) {
+    actor.x = x;
+    actor.y = y;
+    actor.direction = heading == -1 ? actor.direction : heading;
 }

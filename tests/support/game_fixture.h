@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <SDL.h>
-#include <SDL_mixer.h>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "shell/game_state.h"
+#include "support/screen_checks.h"
 #include "support/scripted_platform.h"
 
 // Starts video, sound, pictures and fonts once for the whole test program, and again after a
@@ -26,11 +26,13 @@ void resetGameState();
 // south, west and east marks, 'k' 'n' 's' 'w' 'e' the bare marks.
 void setMaze(const std::vector<std::string>& rows);
 
-// The colour of the screen pixel at (x, y) as 0xRRGGBB.
-Uint32 screenPixel(int x, int y);
+// The numbers of a level file of the run directory. In play, once a frame has drawn the maze,
+// its bomb sites have become records and their cells floor.
+std::vector<int32_t> levelFileCells(int32_t level, bool inPlay = false);
+std::vector<int32_t> gridCells();
 
-// The colour of a surface's pixel at (x, y) as 0xRRGGBB.
-Uint32 surfacePixel(SDL_Surface* surface, int x, int y);
+// Puts an actor at (x, y), heading the given way unless none is given.
+void place(Actor& actor, int32_t x, int32_t y, int32_t heading = -1);
 
 class GameTest : public ::testing::Test {
   protected:
@@ -39,10 +41,3 @@ class GameTest : public ::testing::Test {
         resetGameState();
     }
 };
-
-// Whether every pixel of the picture that is not see-through magenta shows on the screen with
-// the picture's top-left corner at (x, y).
-bool drawnAt(SDL_Surface* picture, int x, int y);
-
-// How many mixer channels are playing this effect right now.
-int channelsPlaying(Mix_Chunk* chunk);

@@ -9,9 +9,6 @@ Script script;
 namespace {
 
 Uint32 getTicks() {
-    if (script.onTick) {
-        script.onTick();
-    }
     return script.now;
 }
 
@@ -44,8 +41,6 @@ Uint8 getMouseState(int* x, int* y) {
 }
 
 void delay(Uint32 ms) {
-    ++script.delayCalls;
-    script.sleptMs += ms;
     script.delays.push_back(ms);
     script.now += ms;
 }
@@ -53,6 +48,7 @@ void delay(Uint32 ms) {
 int flip(SDL_Surface*) {
     ++script.presents;
     script.now += script.msPerPresent;
+    // An action may schedule more: take the due ones out before running them.
     auto range = script.afterPresent.equal_range(script.presents);
     std::vector<std::function<void()>> due;
     for (auto it = range.first; it != range.second; ++it) {

@@ -15,8 +15,6 @@ struct Script {
     // How far the clock moves at every present (frame or screen pass).
     Uint32 msPerPresent = 0;
     int presents = 0;
-    int delayCalls = 0;
-    Uint32 sleptMs = 0;
     std::vector<Uint32> delays;
     std::deque<SDL_Event> events;
     std::multimap<int, std::function<void()>> afterPresent;
@@ -24,8 +22,6 @@ struct Script {
     int mouseX = 0;
     int mouseY = 0;
     Uint8 buttons = 0;
-    // Called on every clock read, to model a clock that moves by itself.
-    std::function<void()> onTick;
 };
 
 extern Script script;

@@ -1,0 +1,170 @@
+#include "support/screen_checks.h"
+
+#include "shell/game_state.h"
+#include "shell/platform.h"
+#include "support/scripted_platform.h"
+
+#include <cstdio>
+
+namespace {
+
+Uint32 rawPixel(SDL_Surface* surface, int x, int y) {
+    const Uint8 bpp = surface->format->BytesPerPixel;
+    const Uint8* at = static_cast<const Uint8*>(surface->pixels) + y * surface->pitch + x * bpp;
+    switch (bpp) {
+    case 1:
+        return *at;
+    case 2:
+        return *reinterpret_cast<const Uint16*>(at);
+    case 3:
+        return at[0] | (at[1] << 8) | (at[2] << 16);
+    default:
+        return *reinterpret_cast<const Uint32*>(at);
+    }
+}
+
+std::function<void(int)> recorderCheck;
+int (*scriptedFlip)(SDL_Surface*) = nullptr;
+
+int recordingFlip(SDL_Surface* surface) {
+    if (recorderCheck) {
+        recorderCheck(scripted::script.presents + 1);
+    }
+    Mix_HaltChannel(-1);
+    return scriptedFlip(surface);
+}
+
+Mix_Music** levelTrack(size_t index) {
+    Mix_Music** tracks[] = {&soundBank.level1Music, &soundBank.level2Music, &soundBank.level3Music,
+                            &soundBank.level4Music, &soundBank.level5Music};
+    return tracks[index];
+}
+
+} // namespace
+
+Uint32 surfacePixel(SDL_Surface* surface, int x, int y) {
+    if (surface == nullptr || x < 0 || y < 0 || x >= surface->w || y >= surface->h) {
+        return 0xFFFFFFFFu;
+    }
+    Uint8 r = 0;
+    Uint8 g = 0;
+    Uint8 b = 0;
+    SDL_GetRGB(rawPixel(surface, x, y), surface->format, &r, &g, &b);
+    return (static_cast<Uint32>(r) << 16) | (static_cast<Uint32>(g) << 8) | b;
+}
+
+Uint32 screenPixel(int x, int y) {
+    return surfacePixel(screen, x, y);
+}
+
+bool isInk(SDL_Surface* picture, int x, int y) {
+    return (picture->flags & SDL_SRCCOLORKEY) == 0 ||
+           rawPixel(picture, x, y) != picture->format->colorkey;
+}
+
+void fillRect(SDL_Rect area, Uint32 rgb) {
+    SDL_FillRect(screen, &area,
+                 SDL_MapRGB(screen->format, rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF));
+}
+
+int pixelsOf(Uint32 rgb, SDL_Rect area) {
+    int count = 0;
+    for (int y = area.y; y < area.y + area.h; ++y) {
+        for (int x = area.x; x < area.x + area.w; ++x) {
+            count += screenPixel(x, y) == rgb ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+::testing::AssertionResult showsPicture(SDL_Surface* picture, int px, int py, SDL_Rect area,
+                                        SDL_Surface* background) {
+    if (picture == nullptr) {
+        return ::testing::AssertionFailure() << "no picture to look for";
+    }
+    for (int y = area.y; y < area.y + area.h && y < screen->h; ++y) {
+        for (int x = area.x; x < area.x + area.w && x < screen->w; ++x) {
+            const int ix = x - px;
+            const int iy = y - py;
+            const bool inside = ix >= 0 && iy >= 0 && ix < picture->w && iy < picture->h;
+            Uint32 expected = 0;
+            if (inside && isInk(picture, ix, iy)) {
+                expected = surfacePixel(picture, ix, iy);
+            } else if (background != nullptr) {
+                expected = surfacePixel(background, x, y);
+            } else {
+                continue;
+            }
+            if (screenPixel(x, y) != expected) {
+                char colours[40];
+                std::snprintf(colours, sizeof colours, "0x%06X, expected 0x%06X", screenPixel(x, y),
+                              expected);
+                return ::testing::AssertionFailure()
+                       << "pixel (" << x << ", " << y << ") is " << colours;
+            }
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
+bool drawnAt(SDL_Surface* picture, int x, int y) {
+    return picture != nullptr &&
+           showsPicture(picture, x, y, rect(x, y, picture->w, picture->h), nullptr);
+}
+
+::testing::AssertionResult showsText(TTF_Font* font, const std::string& text, SDL_Color colour,
+                                     int tx, int ty, SDL_Rect area, SDL_Surface* background) {
+    SDL_Surface* rendered = TTF_RenderText_Solid(font, text.c_str(), colour);
+    if (rendered == nullptr) {
+        return ::testing::AssertionFailure() << "cannot render \"" << text << "\"";
+    }
+    ::testing::AssertionResult result = showsPicture(rendered, tx, ty, area, background);
+    SDL_FreeSurface(rendered);
+    if (!result) {
+        result << " (looking for \"" << text << "\" at " << tx << ", " << ty << ")";
+    }
+    return result;
+}
+
+::testing::AssertionResult showsText(TTF_Font* font, const std::string& text, SDL_Color colour,
+                                     int tx, int ty) {
+    int w = 0;
+    int h = 0;
+    TTF_SizeText(font, text.c_str(), &w, &h);
+    return showsText(font, text, colour, tx, ty, rect(tx, ty, w, h), nullptr);
+}
+
+int channelsPlaying(Mix_Chunk* chunk) {
+    int count = 0;
+    for (int channel = 0; channel < Mix_AllocateChannels(-1); ++channel) {
+        count += Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == chunk ? 1 : 0;
+    }
+    return count;
+}
+
+OnlyLevelTrack::OnlyLevelTrack(int32_t level) {
+    for (size_t index = 0; index < saved.size(); ++index) {
+        saved[index] = *levelTrack(index);
+        if (static_cast<int32_t>(index) + 1 != level) {
+            *levelTrack(index) = nullptr;
+        }
+    }
+}
+
+OnlyLevelTrack::~OnlyLevelTrack() {
+    Mix_HaltMusic();
+    for (size_t index = 0; index < saved.size(); ++index) {
+        *levelTrack(index) = saved[index];
+    }
+}
+
+PassRecorder::PassRecorder(std::function<void(int)> check) : previousFlip(platform.flip) {
+    recorderCheck = std::move(check);
+    scriptedFlip = previousFlip;
+    platform.flip = &recordingFlip;
+}
+
+PassRecorder::~PassRecorder() {
+    platform.flip = previousFlip;
+    recorderCheck = nullptr;
+}
