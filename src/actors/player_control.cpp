@@ -37,8 +37,9 @@ void handleKey(SDLKey key) {
     }
 }
 
-// Steps an actor one walking step in its heading when the maze lets it; true when blocked.
-bool stepIfFree(Actor& actor) {
+} // namespace
+
+bool stepActor(Actor& actor) {
     switch (actor.direction) {
     case North:
         if (probeMaze(actor.x, actor.y - walkStep)) {
@@ -67,12 +68,6 @@ bool stepIfFree(Actor& actor) {
     default:
         return false;
     }
-}
-
-} // namespace
-
-bool stepActor(Actor& actor) {
-    return stepIfFree(actor);
 }
 
 void wrapHorizontally(Actor& actor) {

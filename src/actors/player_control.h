@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+class Actor;
+
 // Drains the event queue (quit, pause, warp, give-up and bomb keys), then fetches the held keys.
 void handleEvents();
 
@@ -15,8 +17,6 @@ bool warpPlayer();
 
 // How many random tiles a warp tries before it gives up on a maze with no free tile.
 constexpr int32_t warpMaxDraws = 10000;
-
-class Actor;
 
 // One walking step in the actor's heading if the maze allows it; returns true when blocked.
 bool stepActor(Actor& actor);
