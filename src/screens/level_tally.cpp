@@ -48,7 +48,8 @@ void restoreUnder(const Actor& walker, SDL_Surface* board) {
                spriteSide);
 }
 
-void walk(Actor& walker) {
+// A walker that has left the window on the right starts again at the left edge.
+void wrapWalker(Actor& walker) {
     if (walker.x > walkerWrapX) {
         walker.x = 0;
     }
@@ -82,8 +83,8 @@ void FrontEnd::runLevelTally() {
         for (const NumberBox& box : {scoreBox, penaltyBox, finalBox}) {
             blitRegion(beatBoard, box.x, box.y, numberBoxWidth, numberBoxHeight);
         }
-        walk(player);
-        walk(redEnemy);
+        wrapWalker(player);
+        wrapWalker(redEnemy);
         player.moveRight();
         redEnemy.moveRight();
         player.drawWalking();
