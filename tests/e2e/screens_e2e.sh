@@ -13,7 +13,15 @@ click_at "$window" 80 550
 xdotool keydown --window "$window" Right
 sleep 3
 shot "$window" tally
-for _ in 1 2 3 4; do sleep 15.5; done
+# Four tallies of 15 s each, then the victory screen with its red, blue and white texts.
+red_pixels() { /usr/bin/convert "$1" -fill black +opaque 'rgb(255,0,0)' -format '%[fx:int(mean*w*h*3)]' info:; }
+red=0
+for _ in $(seq 1 60); do
+  sleep 2
+  shot "$window" victory
+  red=$(red_pixels "$shots/victory.png")
+  (( red > 100 )) && break
+done
 sleep 2
 shot "$window" victory
 xdotool keyup --window "$window" Right
@@ -25,7 +33,7 @@ tally_colours=$(/usr/bin/convert "$shots/tally.png" -format %k info:)
 victory_colours=$(/usr/bin/convert "$shots/victory.png" -format %k info:)
 (( tally_colours > 20 && victory_colours > 20 )) || fail "tally or victory screen looks empty"
 # The victory texts are red, blue and white over the board.
-red=$(/usr/bin/convert "$shots/victory.png" -fill black +opaque 'rgb(255,0,0)' -format '%[fx:int(mean*w*h*3)]' info:)
+red=$(red_pixels "$shots/victory.png")
 (( red > 100 )) || fail "no red victory text ($red)"
 
 # Game over on the real level 1: three lives given up with K, then continue.
@@ -36,9 +44,10 @@ window=$(find_window)
 sleep 0.5
 click_at "$window" 80 550
 sleep 1
+# Each give-up spins for 85 frames (2.4 s at full speed) before the next K can act.
 for _ in 1 2 3; do
   xdotool key --window "$window" k
-  sleep 3.3
+  sleep 4.5
 done
 shot "$window" game-over
 click_at "$window" 375 525
