@@ -53,16 +53,31 @@ start_xvfb() {
 }
 
 # Starts the game in the run directory copy with any extra environment given as arguments.
+game_env=()
 start_game() {
+  game_env=("$@")
   (cd "$work/game" && exec env "$@" ./tamberlo-adventure >"$work/game.out" 2>"$work/game.err") &
   game_pid=$!
 }
 
+# Leaves the game window's id in window. Opening a fresh Xvfb display has been seen to fail once in many
+# runs right after the server started, so a game that could not open it is started once more.
+window=""
 find_window() {
-  local id
-  id=$(timeout 20 xdotool search --sync --name "Tamberlo Adventure - A Tamberlo Production" | head -1) ||
-    fail "the game window did not appear"
-  echo "$id"
+  local id attempt
+  for attempt in 1 2; do
+    id=$(timeout 20 xdotool search --sync --name "Tamberlo Adventure - A Tamberlo Production" | head -1) || true
+    if [[ -n "$id" ]]; then
+      window=$id
+      return 0
+    fi
+    if [[ $attempt == 1 ]] && ! kill -0 "$game_pid" 2>/dev/null && grep -q '^Unable to' "$work/game.out"; then
+      start_game "${game_env[@]}"
+      continue
+    fi
+    break
+  done
+  fail "the game window did not appear"
 }
 
 # Waits for the game to end and leaves its exit status in game_status.

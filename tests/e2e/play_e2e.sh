@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 make_run_dir
 start_xvfb
 start_game SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" SDL_DISKAUDIODELAY=23
-window=$(find_window)
+find_window
 
 xdotool mousemove --window "$window" 400 100
 sleep 1

@@ -7,7 +7,7 @@ make_run_dir
 for n in 1 2 3 4 5; do write_one_dot_level "$work/game/level$n.txt"; done
 start_xvfb
 start_game SDL_AUDIODRIVER=dummy
-window=$(find_window)
+find_window
 sleep 0.5
 click_at "$window" 80 550
 xdotool keydown --window "$window" Right
@@ -40,7 +40,7 @@ red=$(red_pixels "$shots/victory.png")
 make_run_dir_fresh() { rm -rf "$work/game"; make_run_dir; }
 make_run_dir_fresh
 start_game SDL_AUDIODRIVER=dummy
-window=$(find_window)
+find_window
 sleep 0.5
 click_at "$window" 80 550
 sleep 1

@@ -4,7 +4,7 @@ source "$(dirname "$0")/lib.sh"
 make_run_dir
 start_xvfb
 start_game
-window=$(find_window)
+find_window
 geometry=$(xdotool getwindowgeometry "$window")
 grep -q "Geometry: 800x600" <<<"$geometry" || fail "window geometry: $geometry"
 name=$(xdotool getwindowname "$window")
@@ -20,7 +20,7 @@ wait_game
 # The same binary on sdl12-compat opens the same window and quits the same way.
 compat=/usr/lib/x86_64-linux-gnu/sdl12-compat
 start_game LD_LIBRARY_PATH=$compat
-window=$(find_window)
+find_window
 grep -q "Geometry: 800x600" <<<"$(xdotool getwindowgeometry "$window")" || fail "sdl12-compat geometry"
 sleep 1
 shot "$window" intro-sdl12-compat
