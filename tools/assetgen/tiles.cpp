@@ -192,19 +192,28 @@ Image makeBlankSheet(const Image& panel, int width) {
     return img;
 }
 
+namespace {
+
+// A soft round glow about the tile's centre, fading to nothing at the given radius.
+void addGlow(Image& img, Rgb colour, double radius, double strength) {
+    for (int y = 0; y < tilePixels; ++y) {
+        for (int x = 0; x < tilePixels; ++x) {
+            double d = std::hypot(x + 0.5 - centre, y + 0.5 - centre);
+            if (d < radius) {
+                double t = 1.0 - d / radius;
+                img.blend(x, y, colour, strength * t * t);
+            }
+        }
+    }
+}
+
+} // namespace
+
 Image makeDot(const Palette& pal, const Image& floor, int frame) {
     Image img = floor;
     const double radius = 2.0 + 0.55 * frame;
     const double glow = radius + 3.5;
-    for (int y = 0; y < tilePixels; ++y) {
-        for (int x = 0; x < tilePixels; ++x) {
-            double d = std::hypot(x + 0.5 - centre, y + 0.5 - centre);
-            if (d < glow) {
-                double t = 1.0 - d / glow;
-                img.blend(x, y, pal["dot_glow"], 0.45 * t * t);
-            }
-        }
-    }
+    addGlow(img, pal["dot_glow"], glow, 0.45);
     Inside orb = [&](double x, double y) { return std::hypot(x - centre, y - centre) <= radius; };
     paintSmooth(img, orb, [&](int x, int y) {
         double hx = x + 0.5 - (centre - radius * 0.35);
@@ -220,15 +229,7 @@ Image makePowerItem(const Palette& pal, const Image& floor, int frame) {
     constexpr double halfHeight = 11.0;
     Image img = floor;
     const double glow = 12.0 + 1.5 * (frame % 2 == 0 ? frame / 2 : 3 - frame / 2);
-    for (int y = 0; y < tilePixels; ++y) {
-        for (int x = 0; x < tilePixels; ++x) {
-            double d = std::hypot(x + 0.5 - centre, y + 0.5 - centre);
-            if (d < glow) {
-                double t = 1.0 - d / glow;
-                img.blend(x, y, pal["crystal_glow"], 0.6 * t * t);
-            }
-        }
-    }
+    addGlow(img, pal["crystal_glow"], glow, 0.6);
     Inside gem = [&](double x, double y) {
         return std::abs(x - centre) / halfWidth + std::abs(y - centre) / halfHeight <= 1.0;
     };
