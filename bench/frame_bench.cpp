@@ -2,8 +2,15 @@
 //   frame_bench cost [FRAMES]   the work of one frame (everything but the wait), headless
 //   frame_bench pacing [SECONDS] the frame period and the CPU used by the real paced loop
 // Run from the run directory (build/game). bench/run.sh runs both under Xvfb.
+#include "actors/actor.h"
 #include "actors/contacts.h"
+#include "assets/front_end.h"
+#include "assets/sound_bank.h"
+#include "assets/sprite_set.h"
+#include "assets/tile_bank.h"
+#include "maze/bomb_site.h"
 #include "maze/level_progression.h"
+#include "maze/maze_grid.h"
 #include "shell/game_loop.h"
 #include "shell/game_state.h"
 #include "shell/pacing.h"

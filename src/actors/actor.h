@@ -1,12 +1,13 @@
-// One moving character: the player or one of the four enemies.
+// One moving character, the player or one of the four enemies: its position, heading, state
+// with the timer that ends it, animation, and the player's own counters.
 #pragma once
 
 #include <SDL.h>
 #include <cstdint>
 
-class SpriteSet;
+#include "shell/shared_types.h"
 
-enum Direction : int32_t { North = 0, South = 1, West = 2, East = 3, None = 4 };
+class SpriteSet;
 
 enum ActorState : int32_t { Active = 0, Penned = 1, Flung = 2, Punched = 3, Scared = 4 };
 
@@ -20,6 +21,12 @@ enum ActorKind : int32_t {
 
 // Walking moves an actor this many pixels per frame.
 constexpr int32_t walkStep = 4;
+
+// Lives a game starts with; a new level tops the lives up to this again.
+constexpr int32_t livesAtStart = 3;
+
+// Warps the player gets on every level.
+constexpr int32_t warpsPerLevel = 3;
 
 class Actor {
   public:
@@ -61,10 +68,10 @@ class Actor {
     int32_t phaseCounter = 0;
     int32_t bombs = 0;
     int32_t score = 0;
-    int32_t lives = 3;
+    int32_t lives = livesAtStart;
     int32_t kind = 0;
     int32_t framePeriod = 0;
-    int32_t warps = 3;
+    int32_t warps = warpsPerLevel;
     int32_t x = 0;
     int32_t y = 0;
     int32_t direction = None;

@@ -1,4 +1,5 @@
 #include "actors/actor.h"
+#include "assets/sprite_set.h"
 #include "shell/game_state.h"
 
 void loadActorSprites() {

@@ -1,9 +1,16 @@
+// What happens when the player and an enemy meet: a frightened enemy is eaten, an active one
+// knocks the player out; and the loss of a life once the knock-out spin is over.
 #include "actors/contacts.h"
 
+#include "actors/actor.h"
+#include "actors/enemy_release.h"
+#include "assets/sound_bank.h"
+#include "maze/bomb_site.h"
 #include "maze/bombs.h"
 #include "shell/game_state.h"
 
 #include <cstdint>
+#include <iterator>
 
 namespace {
 
@@ -63,12 +70,12 @@ void updatePunchedPlayer() {
     player.score -= lifeLostPenalty;
     player.bombs = 0;
     resetBombSites();
-    sendHome(redEnemy, 0, Active);
-    sendHome(purpleEnemy, 50, Active);
+    for (size_t i = 0; i < std::size(enemies); ++i) {
+        sendHome(*enemies[i], knockOutReleaseFrames[i], Active);
+    }
+    // Red keeps its heading and walks out at once; the others pace their pen until released.
     purpleEnemy.direction = West;
-    sendHome(blueEnemy, 150, Active);
     blueEnemy.direction = East;
-    sendHome(yellowEnemy, 250, Active);
     yellowEnemy.direction = West;
     punchedFrames = 0;
 }

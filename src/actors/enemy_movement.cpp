@@ -1,7 +1,9 @@
 #include "actors/enemy_movement.h"
 
+#include "actors/actor.h"
 #include "actors/player_control.h"
 #include "actors/probe.h"
+#include "maze/maze_grid.h"
 #include "shell/game_state.h"
 
 namespace {

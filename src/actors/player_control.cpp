@@ -1,6 +1,9 @@
 #include "actors/player_control.h"
 
+#include "actors/actor.h"
 #include "actors/probe.h"
+#include "assets/front_end.h"
+#include "assets/sound_bank.h"
 #include "maze/bombs.h"
 #include "shell/game_state.h"
 #include "shell/platform.h"
@@ -11,9 +14,6 @@ namespace {
 
 // The warp never lands in the top two rows: rows 0 and 1 are moved down to row 2.
 constexpr int32_t warpTopY = 2 * tileSize;
-constexpr int32_t walkWrapLeftX = 0;
-constexpr int32_t walkWrapRightX = 768;
-constexpr int32_t walkWrapLimitX = 767;
 
 void handleKey(SDLKey key) {
     if (key == SDLK_ESCAPE || key == SDLK_q) {
@@ -71,10 +71,10 @@ bool stepActor(Actor& actor) {
 }
 
 void wrapHorizontally(Actor& actor) {
-    if (actor.x < walkWrapLeftX) {
-        actor.x = walkWrapRightX;
-    } else if (actor.x > walkWrapLimitX) {
-        actor.x = walkWrapLeftX;
+    if (actor.x < 0) {
+        actor.x = lastColumnX;
+    } else if (actor.x >= lastColumnX) {
+        actor.x = 0;
     }
 }
 

@@ -1,5 +1,8 @@
 #include "actors/probe.h"
 
+#include "actors/actor.h"
+#include "assets/sound_bank.h"
+#include "maze/maze_grid.h"
 #include "shell/game_state.h"
 
 namespace {

@@ -1,7 +1,8 @@
+// Loading the twelve frames of a look from its folder, and finding the frame for a heading.
 #include "assets/sprite_set.h"
 
-#include "actors/actor.h"
 #include "assets/image_loader.h"
+#include "shell/shared_types.h"
 
 #include <initializer_list>
 #include <string>

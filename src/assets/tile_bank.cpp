@@ -1,17 +1,13 @@
+// Loading and releasing the maze pictures.
 #include "assets/tile_bank.h"
 
 #include "assets/image_loader.h"
-#include "shell/game_state.h"
 
 #include <string>
 
-const char* const wallImageFiles[wallPieceCount] = {
-    "images/walls/wallhorz1a.bmp", "images/walls/wallhorz2a.bmp", "images/walls/wallvert1a.bmp",
-    "images/walls/wallvert2a.bmp", "images/walls/green.bmp",      "images/walls/rippled.bmp",
-    "images/walls/seam1.bmp",      "images/walls/seam2.bmp",      "images/walls/seam3.bmp",
-    "images/walls/seam4.bmp",      "images/walls/greene.bmp",     "images/walls/greens.bmp",
-    "images/walls/greenn.bmp",     "images/walls/greenw.bmp",     "images/walls/seam6.bmp",
-    "images/walls/seam7.bmp"};
+std::string wallImagePath(int32_t code) {
+    return std::string("images/walls/") + wallFamily[code - WallFirst].fileStem + ".bmp";
+}
 
 namespace {
 
@@ -25,13 +21,12 @@ SDL_Surface* loadNumbered(const char* stem, int32_t number) {
 int TileBank::loadTiles() {
     release();
     for (int32_t i = 0; i < wallPieceCount; ++i) {
-        walls[i] = loadImage(wallImageFiles[i]);
+        walls[i] = loadImage(wallImagePath(WallFirst + i).c_str());
     }
     // The power item's pictures are numbered food2 to food5.
     for (int32_t i = 0; i < powerFrameCount; ++i) {
         powerImages[i] = loadNumbered("food", i + 2);
     }
-    powerFrame = 0;
     for (int32_t i = 0; i < dotFrameCount; ++i) {
         dotImages[i] = loadNumbered("ball", i + 1);
     }

@@ -5,8 +5,9 @@
 #include <SDL.h>
 #include <array>
 #include <cstdint>
+#include <string>
 
-#include "maze/tile_code.h"
+#include "shell/shared_types.h"
 
 constexpr int32_t powerFrameCount = 4;
 constexpr int32_t dotFrameCount = 5;
@@ -32,5 +33,5 @@ class TileBank {
     SDL_Surface* blankSheet = nullptr;
 };
 
-// The wall piece picture files, in the order of their codes from WallFirst.
-extern const char* const wallImageFiles[wallPieceCount];
+// The picture file of a wall piece: "images/walls/<stem>.bmp" from the wall family table.
+std::string wallImagePath(int32_t code);

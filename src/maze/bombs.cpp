@@ -1,7 +1,12 @@
 #include "maze/bombs.h"
 
-#include "maze/level_build.h"
+#include "actors/actor.h"
+#include "assets/front_end.h"
+#include "assets/sound_bank.h"
+#include "assets/tile_bank.h"
+#include "maze/bomb_site.h"
 #include "shell/game_state.h"
+#include "shell/video.h"
 
 namespace {
 

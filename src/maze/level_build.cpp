@@ -1,6 +1,11 @@
 #include "maze/level_build.h"
 
+#include "actors/actor.h"
+#include "assets/tile_bank.h"
+#include "maze/bomb_site.h"
+#include "maze/maze_grid.h"
 #include "shell/game_state.h"
+#include "shell/video.h"
 
 namespace {
 
@@ -21,23 +26,6 @@ void placeActor(Actor& actor, int32_t x, int32_t y) {
 }
 
 } // namespace
-
-int blitAt(SDL_Surface* surface, Sint16 x, Sint16 y) {
-    if (surface == nullptr || screen == nullptr) {
-        return -1;
-    }
-    SDL_Rect destination{x, y, 0, 0};
-    return SDL_UpperBlit(surface, nullptr, screen, &destination);
-}
-
-int blitRegion(SDL_Surface* surface, Sint16 x, Sint16 y, Uint16 w, Uint16 h) {
-    if (surface == nullptr || screen == nullptr) {
-        return -1;
-    }
-    SDL_Rect source{x, y, w, h};
-    SDL_Rect destination{x, y, 0, 0};
-    return SDL_UpperBlit(surface, &source, screen, &destination);
-}
 
 void buildLevel() {
     ediblesLeft = 0;

@@ -1,25 +1,26 @@
+// Level progression: which file a level comes from, and what a level starts with.
 #include "maze/level_progression.h"
 
+#include "actors/actor.h"
+#include "actors/enemy_release.h"
+#include "assets/front_end.h"
+#include "assets/sound_bank.h"
 #include "maze/level_build.h"
+#include "maze/maze_grid.h"
 #include "shell/game_state.h"
 #include "shell/platform.h"
 
-namespace {
-
-constexpr int32_t levelStartLives = 3;
-constexpr int32_t levelStartWarps = 3;
-
-} // namespace
+#include <iterator>
 
 std::string levelFileName(int32_t level) {
     return "level" + std::to_string(level) + ".txt";
 }
 
 void startEnemyReleaseTimers() {
-    redEnemy.setTimedState(Active, 0, Active);
-    purpleEnemy.setTimedState(Penned, 50, Active);
-    blueEnemy.setTimedState(Penned, 100, Active);
-    yellowEnemy.setTimedState(Penned, 150, Active);
+    for (size_t i = 0; i < std::size(enemies); ++i) {
+        const int32_t frames = levelReleaseFrames[i];
+        enemies[i]->setTimedState(frames == 0 ? Active : Penned, frames, Active);
+    }
 }
 
 void startNextLevel() {
@@ -31,14 +32,18 @@ void startNextLevel() {
     if (finished >= 0 && finished < lastLevel) {
         soundBank.playSound(MusicLevel1 + finished);
     }
+    restartLevel(levelNumber);
+}
+
+void restartLevel(int32_t level) {
     player.bombs = 0;
     player.score = 0;
-    player.warps = levelStartWarps;
-    if (player.lives < levelStartLives) {
-        player.lives = levelStartLives;
+    player.warps = warpsPerLevel;
+    if (player.lives < livesAtStart) {
+        player.lives = livesAtStart;
     }
     startEnemyReleaseTimers();
-    loadLevel(levelNumber);
+    loadLevel(level);
 }
 
 void loadLevel(int32_t level) {

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "maze/tile_code.h"
+#include "shell/shared_types.h"
 
 class MazeGrid {
   public:

@@ -1,11 +1,12 @@
 // Game over: "GAME OVER" and a continue button that restarts the lost level.
 #include "assets/front_end.h"
-#include "maze/level_build.h"
+#include "assets/sound_bank.h"
 #include "maze/level_progression.h"
 #include "screens/screen_events.h"
 #include "shell/game_state.h"
 #include "shell/pacing.h"
 #include "shell/platform.h"
+#include "shell/video.h"
 
 namespace {
 
@@ -13,16 +14,6 @@ constexpr Sint16 gameOverTextX = 250;
 constexpr Sint16 gameOverTextY = 250;
 constexpr Sint16 continueX = 300;
 constexpr Sint16 continueY = 500;
-
-// A continue restarts the level with fresh counters.
-void restartLevel() {
-    player.bombs = 0;
-    player.score = 0;
-    player.lives = 3;
-    player.warps = 3;
-    startEnemyReleaseTimers();
-    loadLevel(levelNumber);
-}
 
 } // namespace
 
@@ -43,7 +34,7 @@ void FrontEnd::runGameOver() {
             if (leftButtonHeld()) {
                 soundBank.playSound(SfxButtonPush);
                 finished = true;
-                restartLevel();
+                restartLevel(levelNumber);
             }
         } else {
             blitAt(continue1Image, continueX, continueY);

@@ -1,8 +1,11 @@
 #include "screens/hud.h"
 
-#include "maze/level_build.h"
+#include "actors/actor.h"
+#include "assets/front_end.h"
+#include "assets/tile_bank.h"
 #include "shell/game_state.h"
 #include "shell/platform.h"
+#include "shell/video.h"
 
 #include <string>
 

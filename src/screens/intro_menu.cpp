@@ -1,13 +1,15 @@
 // The intro menu: a picture that follows the pointer, play and controls buttons, and the red
 // enemy chasing the player along the bottom of the window.
+#include "actors/actor.h"
 #include "assets/front_end.h"
 #include "assets/image_loader.h"
-#include "maze/level_build.h"
+#include "assets/sound_bank.h"
 #include "screens/intro_regions.h"
 #include "screens/screen_events.h"
 #include "shell/game_state.h"
 #include "shell/pacing.h"
 #include "shell/platform.h"
+#include "shell/video.h"
 
 namespace {
 

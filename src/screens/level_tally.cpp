@@ -1,11 +1,13 @@
 // The tally between levels: the level's score, a time penalty of five points per second and
 // the final score count up for 15 seconds while the player and the red enemy walk by.
+#include "actors/actor.h"
 #include "assets/front_end.h"
-#include "maze/level_build.h"
+#include "assets/sound_bank.h"
 #include "screens/screen_events.h"
 #include "shell/game_state.h"
 #include "shell/pacing.h"
 #include "shell/platform.h"
+#include "shell/video.h"
 
 #include <initializer_list>
 #include <string>

@@ -1,7 +1,8 @@
 // The victory screen: "YOU WIN !!" scattered over the board in white, red and blue by turns,
 // until the player quits.
+#include "actors/actor.h"
 #include "assets/front_end.h"
-#include "maze/level_build.h"
+#include "assets/sound_bank.h"
 #include "screens/screen_events.h"
 #include "shell/game_state.h"
 #include "shell/pacing.h"

@@ -1,8 +1,12 @@
 #include "shell/game_loop.h"
 
+#include "actors/actor.h"
 #include "actors/contacts.h"
 #include "actors/enemy_movement.h"
 #include "actors/player_control.h"
+#include "assets/front_end.h"
+#include "assets/sound_bank.h"
+#include "assets/tile_bank.h"
 #include "maze/bombs.h"
 #include "maze/level_build.h"
 #include "maze/level_progression.h"
@@ -15,6 +19,7 @@
 void startGame() {
     initVideo();
     tileBank.loadTiles();
+    powerFrame = 0;
     soundBank.loadSounds();
     frontEnd.initFrontEnd();
     loadActorSprites();

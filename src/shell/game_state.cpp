@@ -2,6 +2,14 @@
 // this order and destroyed in the reverse.
 #include "shell/game_state.h"
 
+#include "actors/actor.h"
+#include "assets/front_end.h"
+#include "assets/sound_bank.h"
+#include "assets/sprite_set.h"
+#include "assets/tile_bank.h"
+#include "maze/bomb_site.h"
+#include "maze/maze_grid.h"
+
 #include <initializer_list>
 
 Actor player(None, Active, PlayerKind);

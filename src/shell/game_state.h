@@ -1,24 +1,29 @@
-// The register of the game's global state. Every object lives for the whole run.
+// The register of the game's global state. Every object lives for the whole run; each line
+// says what a global holds, who writes it and who reads it. The classes are only declared
+// here: a file that uses one includes its own header.
 #pragma once
 
 #include <SDL.h>
 #include <cstdint>
 #include <vector>
 
-#include "actors/actor.h"
-#include "assets/front_end.h"
-#include "assets/sound_bank.h"
-#include "assets/sprite_set.h"
-#include "assets/tile_bank.h"
-#include "maze/bomb_site.h"
-#include "maze/maze_grid.h"
+class Actor;
+class SpriteSet;
+class TileBank;
+class FrontEnd;
+class SoundBank;
+class MazeGrid;
+struct BombSite;
 
+// The five characters. The frame loop and the rules in src/actors and src/maze move them; the
+// intro menu and the tally borrow the player and the red enemy as walkers.
 extern Actor player;
 extern Actor redEnemy;
 extern Actor purpleEnemy;
 extern Actor blueEnemy;
 extern Actor yellowEnemy;
 
+// The seven looks, loaded once by loadActorSprites; the actors draw from them.
 extern SpriteSet playerSet;
 extern SpriteSet redSet;
 extern SpriteSet purpleSet;
@@ -27,29 +32,54 @@ extern SpriteSet yellowSet;
 extern SpriteSet scaredGreySet;
 extern SpriteSet scaredWhiteSet;
 
+// The maze pictures, loaded once at start; drawn by the level build, the maze pass and bombs.
 extern TileBank tileBank;
+// The bombs of the current level: listed by buildLevel, changed by the bomb rules and by a
+// lost life, read by the blasts and the bomb drawing.
 extern std::vector<BombSite> bombSites;
+// Fonts, screen pictures and the text surface; the screens in src/screens are its operations.
 extern FrontEnd frontEnd;
+// Effects and music, opened once at start; every rule that makes a sound asks it to play.
 extern SoundBank soundBank;
+// The live maze: filled by readLevelFile, rewritten by eating (probeMaze) and by the first
+// maze pass (bomb sites become floor); read by every move, the steering and the drawing.
 extern MazeGrid mazeGrid;
 
+// The window's surface: set by initVideo, drawn on by everything, presented by the platform.
 extern SDL_Surface* screen;
+// Set to 1 by the key handling and every screen on Escape, Q or a window close; the frame
+// loop ends at the end of the frame that set it.
 extern int32_t quitRequested;
+// The level being played (1 to 5, 0 before the first): advanced by startNextLevel; read by
+// the frame loop (victory after the last), the tally, game over and the music choice.
 extern int32_t levelNumber;
+// Dots left to eat: counted by buildLevel, lowered by probeMaze; 0 ends the level.
 extern int32_t ediblesLeft;
+// The clock reading when the level was loaded: set by loadLevel, read by the status line.
 extern Uint32 levelStartTicks;
+// Whole seconds played on this level: set by the status line, read by the tally's penalty.
 extern int32_t levelSeconds;
+// The player's counters as they were at the start of the frame, copied by the frame loop, so
+// the status line redraws only the numbers that changed.
 extern int32_t prevLives;
 extern int32_t prevBombs;
 extern int32_t prevScore;
 extern int32_t prevWarps;
+// The held keys: fetched by handleEvents each frame, read by movePlayer.
 extern Uint8* keyState;
+// Frames the knocked-out player has spun: reset by a punch, counted by updatePunchedPlayer.
 extern int32_t punchedFrames;
+// The power item's picture (0 to 3): reset at start-up, stepped by each maze pass.
 extern int32_t powerFrame;
+// The dots' picture (0 to 4) and whether it is growing: swung back and forth by the maze pass.
 extern int32_t dotFrame;
 extern bool dotFrameRising;
+// The one explosion picture counter every exploding bomb shares: stepped by updateBombs.
 extern int32_t explosionFrame;
+// Counts the blast frames that caught two or more enemies: applyBlasts pays the multi-kill
+// reward only when it reads 0.
 extern int32_t multiKillCounter;
+// The lanes (heights) the intro menu's two runners take next when they come back in.
 extern int32_t playerLane;
 extern int32_t redEnemyLane;
 

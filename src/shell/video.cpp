@@ -89,3 +89,20 @@ void initVideo() {
     }
     SDL_WM_SetCaption(windowTitle, nullptr);
 }
+
+int blitAt(SDL_Surface* surface, Sint16 x, Sint16 y) {
+    if (surface == nullptr || screen == nullptr) {
+        return -1;
+    }
+    SDL_Rect destination{x, y, 0, 0};
+    return SDL_UpperBlit(surface, nullptr, screen, &destination);
+}
+
+int blitRegion(SDL_Surface* surface, Sint16 x, Sint16 y, Uint16 w, Uint16 h) {
+    if (surface == nullptr || screen == nullptr) {
+        return -1;
+    }
+    SDL_Rect source{x, y, w, h};
+    SDL_Rect destination{x, y, 0, 0};
+    return SDL_UpperBlit(surface, &source, screen, &destination);
+}

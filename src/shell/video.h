@@ -1,5 +1,7 @@
-// Opening the game window.
+// Opening the game window, and the two ways everything is drawn onto it.
 #pragma once
+
+#include <SDL.h>
 
 constexpr int windowWidth = 800;
 constexpr int windowHeight = 600;
@@ -11,3 +13,9 @@ void initVideo();
 // The reason the game cannot show a window, or null when it may try. A game started without
 // an explicit SDL_VIDEODRIVER must never fall back to drawing into the terminal or nowhere.
 const char* missingDisplayReason();
+
+// Draws a whole picture onto the screen with its top-left corner at (x, y). Null draws nothing.
+int blitAt(SDL_Surface* surface, Sint16 x, Sint16 y);
+
+// Copies the rectangle (x, y, w, h) of a full-window picture onto the same place of the screen.
+int blitRegion(SDL_Surface* surface, Sint16 x, Sint16 y, Uint16 w, Uint16 h);

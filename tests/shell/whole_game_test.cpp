@@ -1,7 +1,7 @@
 // One whole game through the real start-up, frame loop, screens and shutdown: the intro's play
 // button, five levels cleared dot by dot, four tallies, the victory screen and Escape.
 #include "assets/sound_bank.h"
-#include "maze/tile_code.h"
+#include "shell/shared_types.h"
 #include "shell/game_loop.h"
 #include "shell/pacing.h"
 #include "support/game_fixture.h"

@@ -1,5 +1,6 @@
 #include "support/screen_checks.h"
 
+#include "assets/sound_bank.h"
 #include "shell/game_state.h"
 #include "shell/platform.h"
 #include "support/scripted_platform.h"

@@ -1,7 +1,7 @@
 #include "chase_report.h"
 
 #include "chase_sim.h"
-#include "maze/tile_code.h"
+#include "shell/shared_types.h"
 #include "maze_reach.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "chase_sim.h"
 
-#include "maze/tile_code.h"
+#include "shell/shared_types.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "level_checks.h"
 
-#include "maze/tile_code.h"
+#include "shell/shared_types.h"
 #include "maze_reach.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "level_problem.h"
 
-#include "maze/tile_code.h"
+#include "shell/shared_types.h"
 
 LevelProblem problemAt(int32_t cell, std::string message) {
     return LevelProblem{cell / mazeColumns, cell % mazeColumns, std::move(message)};

@@ -1,6 +1,6 @@
 #include "level_text.h"
 
-#include "maze/tile_code.h"
+#include "shell/shared_types.h"
 
 #include <cctype>
 #include <charconv>

@@ -1,6 +1,6 @@
 #include "maze_reach.h"
 
-#include "maze/tile_code.h"
+#include "shell/shared_types.h"
 
 #include <array>
 #include <cstddef>

@@ -1,7 +1,7 @@
 #include "map_convert.h"
 
 #include "map_legend.h"
-#include "maze/tile_code.h"
+#include "shell/shared_types.h"
 #include "wall_piece.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "wall_piece.h"
 
-#include "maze/tile_code.h"
+#include "shell/shared_types.h"
 
 #include <array>
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "map_convert.h"
-#include "maze/tile_code.h"
+#include "shell/shared_types.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "level_text.h"
-#include "maze/tile_code.h"
+#include "shell/shared_types.h"
 
 #include <gtest/gtest.h>
 

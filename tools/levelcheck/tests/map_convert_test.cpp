@@ -1,6 +1,6 @@
 #include "grid_builder.h"
 #include "map_convert.h"
-#include "maze/tile_code.h"
+#include "shell/shared_types.h"
 #include "wall_piece.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "chase_report.h"
 #include "level_checks.h"
 #include "level_text.h"
-#include "maze/tile_code.h"
+#include "shell/shared_types.h"
 
 #include <gtest/gtest.h>
 
