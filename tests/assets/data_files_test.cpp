@@ -1,5 +1,7 @@
 // Checks the generated data files in the run directory: every picture, effect and tune exists,
 // has the format, size and colour key the game relies on, and holds real content.
+#include "assets/tile_bank.h"
+#include "shell/shared_types.h"
 #include "support/screen_checks.h"
 
 #include <SDL_image.h>
@@ -106,13 +108,6 @@ std::vector<std::string> numbered(const std::string& stem, int first, int last) 
     return files;
 }
 
-// The wall pieces and the sides (N, S, W, E) each one reaches; the panel reaches none.
-const std::vector<std::pair<std::string, std::string>> wallSides{
-    {"wallhorz1a", "WE"}, {"wallhorz2a", "SWE"}, {"wallvert1a", "NS"}, {"wallvert2a", "NSE"},
-    {"green", ""},        {"rippled", ""},       {"seam1", "SE"},      {"seam2", "SW"},
-    {"seam3", "NE"},      {"seam4", "NW"},       {"greene", "E"},      {"greens", "S"},
-    {"greenn", "N"},      {"greenw", "W"},       {"seam6", "NWE"},     {"seam7", "NSW"}};
-
 // The tiles drawn on the floor: the door, the five dot frames and the four power item frames.
 std::vector<std::string> floorItems() {
     std::vector<std::string> files = numbered("images/misc/ball", 1, 5);
@@ -130,8 +125,8 @@ TEST(DataFiles, TilesAreOpaqueBmpAndItemsCarryTheFloorOfTheOpenSpace) {
     const Picture floor = loadChecked("images/misc/open_space.jpg", tile, tile);
     ASSERT_EQ(floor.w, tile);
     std::vector<std::string> opaque{"images/misc/blank_sheet.bmp", "images/misc/icon.bmp"};
-    for (const auto& [name, sides] : wallSides) {
-        opaque.push_back("images/walls/" + name + ".bmp");
+    for (const WallPieceInfo& piece : wallFamily) {
+        opaque.push_back(wallImagePath(piece.code));
     }
     for (const std::string& rel : opaque) {
         const int width = rel.find("blank_sheet") != std::string::npos ? 800 : tile;
@@ -151,13 +146,15 @@ TEST(DataFiles, TilesAreOpaqueBmpAndItemsCarryTheFloorOfTheOpenSpace) {
 TEST(DataFiles, WallPiecesReachExactlyTheirJoinedEdges) {
     const Picture floor = load("images/misc/open_space.jpg");
     ASSERT_EQ(floor.w, tile);
-    for (const auto& [name, sides] : wallSides) {
-        if (name == "rippled") {
+    for (const WallPieceInfo& piece : wallFamily) {
+        if (piece.code == WallPanel) {
             continue;
         }
-        const Picture p = load("images/walls/" + name + ".bmp");
+        const std::string name = piece.fileStem;
+        const Picture p = load(wallImagePath(piece.code));
         ASSERT_EQ(p.w, tile) << name;
-        for (char side : std::string("NSWE")) {
+        for (const auto& [side, bit] : {std::pair{'N', JoinNorth}, std::pair{'S', JoinSouth},
+                                        std::pair{'W', JoinWest}, std::pair{'E', JoinEast}}) {
             // Pixel k along the edge: the band covers the middle (8..23) where the piece joins;
             // away from it the edge is plain floor, so pieces never touch sideways.
             auto differs = [&](int k) {
@@ -166,7 +163,7 @@ TEST(DataFiles, WallPiecesReachExactlyTheirJoinedEdges) {
                 return std::pair{!near(p.at(x, y), floor.at(x, y), inkTolerance),
                                  !near(p.at(x, y), floor.at(x, y), floorTolerance)};
             };
-            const bool joined = sides.find(side) != std::string::npos;
+            const bool joined = (piece.joins & bit) != 0;
             for (int k : {10, 16, 21}) {
                 EXPECT_EQ(differs(k).first, joined) << name << " side " << side << " pixel " << k;
             }

@@ -1,9 +1,9 @@
 // One whole game through the real start-up, frame loop, screens and shutdown: the intro's play
 // button, five levels cleared dot by dot, four tallies, the victory screen and Escape.
 #include "assets/sound_bank.h"
-#include "shell/shared_types.h"
 #include "shell/game_loop.h"
 #include "shell/pacing.h"
+#include "shell/shared_types.h"
 #include "support/game_fixture.h"
 
 #include <algorithm>

@@ -22,37 +22,19 @@ namespace {
 constexpr double shortestTune = 30.0; // seconds
 constexpr double longestTune = 60.0;
 
-struct WallFile {
-    const char* name;
-    unsigned joins;
-};
-
-// In tile-code order, from code 20 up; the pillar and the panel are drawn separately.
-constexpr WallFile wallFiles[] = {
-    {"wallhorz1a", JoinW | JoinE},
-    {"wallhorz2a", JoinW | JoinE | JoinS},
-    {"wallvert1a", JoinN | JoinS},
-    {"wallvert2a", JoinN | JoinS | JoinE},
-    {"seam1", JoinS | JoinE},
-    {"seam2", JoinS | JoinW},
-    {"seam3", JoinN | JoinE},
-    {"seam4", JoinN | JoinW},
-    {"greene", JoinE},
-    {"greens", JoinS},
-    {"greenn", JoinN},
-    {"greenw", JoinW},
-    {"seam6", JoinW | JoinE | JoinN},
-    {"seam7", JoinN | JoinS | JoinW},
-};
-
 void writeTiles(const Palette& pal, const std::string& out, const Image& floor) {
     const std::string walls = out + "/images/walls/";
-    for (const WallFile& w : wallFiles) {
-        writeBmp(makeWall(pal, floor, w.joins), walls + w.name + ".bmp");
+    const Image panel = makePanel(pal);
+    for (const WallPieceInfo& piece : wallFamily) {
+        const std::string file = walls + piece.fileStem + ".bmp";
+        if (piece.code == WallPanel) {
+            writeBmp(panel, file);
+        } else if (piece.joins == JoinNone) {
+            writeBmp(makePillar(pal, floor), file);
+        } else {
+            writeBmp(makeWall(pal, floor, piece.joins), file);
+        }
     }
-    writeBmp(makePillar(pal, floor), walls + "green.bmp");
-    Image panel = makePanel(pal);
-    writeBmp(panel, walls + "rippled.bmp");
 
     const std::string misc = out + "/images/misc/";
     writeBmp(makeBlankSheet(panel, screenWidth), misc + "blank_sheet.bmp");

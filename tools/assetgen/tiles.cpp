@@ -27,10 +27,10 @@ Inside wallShape(unsigned joins) {
         if (dx * dx + dy * dy <= (centre - bandLow) * (centre - bandLow)) {
             return true;
         }
-        return ((joins & JoinN) && inBandX && y <= centre) ||
-               ((joins & JoinS) && inBandX && y >= centre) ||
-               ((joins & JoinW) && inBandY && x <= centre) ||
-               ((joins & JoinE) && inBandY && x >= centre);
+        return ((joins & JoinNorth) && inBandX && y <= centre) ||
+               ((joins & JoinSouth) && inBandX && y >= centre) ||
+               ((joins & JoinWest) && inBandY && x <= centre) ||
+               ((joins & JoinEast) && inBandY && x >= centre);
     };
 }
 

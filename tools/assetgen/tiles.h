@@ -4,13 +4,12 @@
 
 #include "image.h"
 #include "palette.h"
+#include "shell/shared_types.h"
 
 inline constexpr int tilePixels = 32;
 
-// Sides a wall piece reaches, as bits.
-enum Join : unsigned { JoinNone = 0, JoinN = 1, JoinS = 2, JoinW = 4, JoinE = 8 };
-
 Image makeFloor(const Palette& pal);
+// joins: the WallJoin bits of the sides the piece reaches.
 Image makeWall(const Palette& pal, const Image& floor, unsigned joins);
 Image makePillar(const Palette& pal, const Image& floor);
 Image makeDoor(const Palette& pal, const Image& floor);
