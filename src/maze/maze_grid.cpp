@@ -1,30 +1,31 @@
+// Filling the maze from a level file.
 #include "maze/maze_grid.h"
 
+#include "maze/level_text.h"
 #include "shell/game_state.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 void readLevelFile(const std::string& fileName) {
     errno = 0;
-    std::ifstream in(fileName);
+    std::ifstream in(fileName, std::ios::binary);
     if (!in) {
         std::fprintf(stderr, "tamberlo-adventure: cannot open level file \"%s\": %s\n",
                      fileName.c_str(), errno != 0 ? std::strerror(errno) : "unreadable");
         return;
     }
-    int32_t read = 0;
-    for (; read < mazeCells; ++read) {
-        int32_t value = 0;
-        // A failed extraction (end of file, a token that is not a number, or one too large
-        // for 32 bits) stores nothing: that cell and all later ones keep their old codes.
-        if (!(in >> value)) {
-            break;
-        }
-        mazeGrid.cells[read] = value;
-    }
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // The values before the first one that cannot be read replace their cells; that cell and
+    // all later ones keep their old codes.
+    const LevelText level = parseLevelText(text);
+    const int32_t read = static_cast<int32_t>(level.cells.size());
+    std::copy(level.cells.begin(), level.cells.end(), mazeGrid.cells.begin());
     if (read < mazeCells) {
         std::fprintf(stderr,
                      "tamberlo-adventure: level file \"%s\" is damaged: only %d of %d values "

@@ -1,5 +1,8 @@
-// How well the enemies of a level chase a player who stands still somewhere in the maze.
+// How well the enemies of a level chase a player who stands still somewhere in the maze,
+// measured by running the game's own enemy movement on the level.
 #pragma once
+
+#include "level_checks.h"
 
 #include <cstdint>
 #include <string>
@@ -16,6 +19,10 @@ struct ChaseCoverage {
 constexpr int32_t chaseFrameLimit = 1430;
 
 // For each of the four enemies, tries a standing player on every cell it can walk to.
-std::vector<ChaseCoverage> measureChase(const std::vector<int32_t>& cells);
+std::vector<ChaseCoverage> measureChase(const LevelCells& cells);
+
+// An enemy that catches a standing player on fewer than two cells in three is not steered
+// by the maze's marks; such a level is refused.
+LevelProblems checkChase(const LevelCells& cells);
 
 std::string describeCoverage(const ChaseCoverage& coverage);

@@ -1,7 +1,7 @@
 #include "level_checks.h"
 
-#include "shell/shared_types.h"
 #include "maze_reach.h"
+#include "shell/shared_types.h"
 
 #include <array>
 #include <string>

@@ -36,10 +36,14 @@ inline std::vector<std::string> smallLevelMap() {
     };
 }
 
-inline std::vector<int32_t> smallLevel() {
-    MapConversion conversion = convertMap(smallLevelMap());
+inline std::vector<int32_t> convertMapOrFail(const std::vector<std::string>& map) {
+    MapConversion conversion = convertMap(map);
     EXPECT_TRUE(conversion.errors.empty()) << conversion.errors.front();
     return conversion.cells;
+}
+
+inline std::vector<int32_t> smallLevel() {
+    return convertMapOrFail(smallLevelMap());
 }
 
 inline int32_t cellOf(int32_t row, int32_t column) {
