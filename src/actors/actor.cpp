@@ -1,3 +1,4 @@
+// The actor's construction, its sprites, and the one timer that ends a timed state.
 #include "actors/actor.h"
 
 Actor::Actor(int32_t initialDirection, int32_t initialState, int32_t actorKind)

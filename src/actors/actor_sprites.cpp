@@ -1,3 +1,4 @@
+// Loading the seven looks at start-up and handing them, with the window, to the five actors.
 #include "actors/actor.h"
 #include "assets/sprite_set.h"
 #include "shell/game_state.h"

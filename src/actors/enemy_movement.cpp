@@ -1,3 +1,5 @@
+// The enemies' steering: walk on until blocked, turn toward the player when blocked or on a
+// steering mark, and never read a cell outside the maze.
 #include "actors/enemy_movement.h"
 
 #include "actors/actor.h"

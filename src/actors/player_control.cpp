@@ -1,3 +1,5 @@
+// The player's keys: the command keys from the event queue (quit, pause, warp, give up, bomb)
+// and walking from the arrows held down; also the walking step and wrap every actor shares.
 #include "actors/player_control.h"
 
 #include "actors/actor.h"
@@ -12,8 +14,7 @@
 
 namespace {
 
-// The warp never lands in the top two rows: rows 0 and 1 are moved down to row 2.
-constexpr int32_t warpTopY = 2 * tileSize;
+constexpr int32_t warpTopY = warpTopRow * tileSize;
 
 void handleKey(SDLKey key) {
     if (key == SDLK_ESCAPE || key == SDLK_q) {

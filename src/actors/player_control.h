@@ -15,6 +15,9 @@ void movePlayer();
 // changing nothing, when no free tile turned up in a bounded number of draws.
 bool warpPlayer();
 
+// The warp never lands in the top two rows: a draw of row 0 or 1 is moved down to this row.
+constexpr int32_t warpTopRow = 2;
+
 // How many random tiles a warp tries before it gives up on a maze with no free tile.
 constexpr int32_t warpMaxDraws = 10000;
 

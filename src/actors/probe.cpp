@@ -1,3 +1,5 @@
+// The maze probe: whether a box is blocked, and the player's meals (dots, power items) when
+// the box is at the player.
 #include "actors/probe.h"
 
 #include "actors/actor.h"

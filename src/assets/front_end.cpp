@@ -1,3 +1,4 @@
+// Loading and releasing the screens' pictures and the two fonts.
 #include "assets/front_end.h"
 
 #include "assets/image_loader.h"

@@ -1,3 +1,4 @@
+// Picture loading with one report per unusable file, and the small surface helpers.
 #include "assets/image_loader.h"
 
 #include <SDL_image.h>

@@ -1,3 +1,4 @@
+// Opening the audio device, loading the effects and tracks, and playing them by index.
 #include "assets/sound_bank.h"
 
 #include "assets/image_loader.h"

@@ -1,3 +1,4 @@
+// Putting the level's bombs back on their sites after a lost life.
 #include "maze/bomb_site.h"
 
 #include "shell/game_state.h"

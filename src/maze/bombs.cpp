@@ -1,3 +1,5 @@
+// The bombs: picking them up, the space key, the blasts that fling enemies and knock out the
+// player, and their drawing.
 #include "maze/bombs.h"
 
 #include "actors/actor.h"

@@ -1,3 +1,5 @@
+// Building a level from the maze grid (picture, actors' homes, dots, bomb sites) and the
+// per-frame maze pass that repaints it and animates dots and power items.
 #include "maze/level_build.h"
 
 #include "actors/actor.h"

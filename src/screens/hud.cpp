@@ -1,3 +1,5 @@
+// The status line: labels, score, bombs, lives, time and warps, each erased with the blank
+// sheet and redrawn only when it changes.
 #include "screens/hud.h"
 
 #include "actors/actor.h"

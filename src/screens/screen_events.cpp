@@ -1,3 +1,4 @@
+// Input shared by the full-window screens: quit requests, button hit tests, the left button.
 #include "screens/screen_events.h"
 
 #include "shell/game_state.h"

@@ -1,3 +1,5 @@
+// The game's driver: start-up in its fixed order, the frame loop in its fixed step order,
+// and shutdown.
 #include "shell/game_loop.h"
 
 #include "actors/actor.h"

@@ -1,3 +1,4 @@
+// Frame and screen pacing by sleeping, never by spinning on the clock.
 #include "shell/pacing.h"
 
 #include "shell/game_state.h"

@@ -1,3 +1,4 @@
+// The shipped game's platform: every entry goes straight to SDL.
 #include "shell/platform.h"
 
 Platform sdlPlatform() {

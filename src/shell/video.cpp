@@ -1,3 +1,5 @@
+// The window: refusing displayless drivers, the icon, the video mode and caption; and the two
+// blit helpers everything draws with.
 #include "shell/video.h"
 
 #include "assets/image_loader.h"

@@ -1,3 +1,4 @@
+// The menu buttons, at rest and lit, and the bonus banner.
 #include "buttons.h"
 
 #include "shapes.h"

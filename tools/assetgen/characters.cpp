@@ -1,3 +1,4 @@
+// The five characters and the two scared looks, frame by frame and heading by heading.
 #include "characters.h"
 
 #include "shapes.h"

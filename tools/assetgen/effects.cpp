@@ -1,3 +1,4 @@
+// The twelve sound effects, synthesised.
 #include "effects.h"
 
 #include "synth.h"

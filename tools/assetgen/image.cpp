@@ -1,3 +1,4 @@
+// The in-memory picture the generator draws into.
 #include "image.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Writing pictures as BMP, PNG and JPEG.
 #include "image_io.h"
 
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// The bomb, its two explosion frames and the window icon.
 #include "items.h"
 
 #include "noise.h"

@@ -1,3 +1,4 @@
+// Rendering text into pictures with the game's fonts.
 #include "lettering.h"
 
 #include <SDL_ttf.h>

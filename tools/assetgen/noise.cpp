@@ -1,3 +1,4 @@
+// Deterministic noise for textures.
 #include "noise.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The text of the controls page.
 #include "page_text.h"
 
 #include <fstream>

@@ -1,3 +1,4 @@
+// Reading the palette of named colours from art/palette.txt.
 #include "palette.h"
 
 #include <fstream>

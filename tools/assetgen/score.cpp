@@ -1,3 +1,4 @@
+// Turning the note files under audio/ into Standard MIDI Files.
 #include "score.h"
 
 #include <algorithm>

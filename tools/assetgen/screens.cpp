@@ -1,3 +1,4 @@
+// The full-window screens: the intro in its four variants, the controls page, the board.
 #include "screens.h"
 
 #include "noise.h"

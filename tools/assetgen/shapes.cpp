@@ -1,3 +1,4 @@
+// Drawing primitives: shape tests (ellipses, boxes, triangles), fills, lighting and mirroring.
 #include "shapes.h"
 
 #include <algorithm>

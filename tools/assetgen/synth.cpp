@@ -1,3 +1,4 @@
+// The small synthesiser behind the effects: oscillators, envelopes, noise.
 #include "synth.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The maze tiles: floor, the wall family, the door, the panel, dots and power items.
 #include "tiles.h"
 
 #include "noise.h"

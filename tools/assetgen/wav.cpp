@@ -1,3 +1,4 @@
+// Writing 16-bit PCM WAV files.
 #include "wav.h"
 
 #include <algorithm>

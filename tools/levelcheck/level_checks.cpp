@@ -1,5 +1,7 @@
+// The checks that refuse an unplayable level: codes, actors, dots, warps, escapes and reach.
 #include "level_checks.h"
 
+#include "actors/player_control.h"
 #include "maze_reach.h"
 #include "shell/shared_types.h"
 
@@ -10,7 +12,6 @@ namespace {
 
 constexpr int32_t lowestCode = Open;
 constexpr int32_t highestCode = WallLast;
-constexpr int32_t firstWarpRow = 2; // the warp never picks rows 0 and 1
 
 struct ActorCode {
     int32_t code;
@@ -40,7 +41,7 @@ std::string codeName(const ActorCode& actor) {
 }
 
 bool isWarpTarget(const LevelCells& cells, int32_t cell) {
-    return cell / mazeColumns >= firstWarpRow && canEnter(cells[cell], Walker::Player);
+    return cell / mazeColumns >= warpTopRow && canEnter(cells[cell], Walker::Player);
 }
 
 const char* pickupName(int32_t code) {

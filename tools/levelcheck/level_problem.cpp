@@ -1,3 +1,4 @@
+// Making and printing level problems.
 #include "level_problem.h"
 
 #include "shell/shared_types.h"

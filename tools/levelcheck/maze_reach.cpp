@@ -1,3 +1,4 @@
+// Which cells the player or an enemy can walk to, by steps to the four neighbours.
 #include "maze_reach.h"
 
 #include "shell/shared_types.h"

@@ -1,3 +1,5 @@
+// Converting a character map into the grid of a level file, wall pieces chosen by their
+// walled neighbours.
 #include "map_convert.h"
 
 #include "map_legend.h"

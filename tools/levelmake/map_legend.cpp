@@ -1,3 +1,4 @@
+// The characters of a level map and the tile codes they stand for.
 #include "map_legend.h"
 
 #include "shell/shared_types.h"

@@ -1,3 +1,4 @@
+// The level checks on a small level changed one cell at a time.
 #include "grid_builder.h"
 #include "level_checks.h"
 

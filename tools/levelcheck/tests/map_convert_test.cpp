@@ -1,3 +1,4 @@
+// levelmake's conversion of character maps into level files.
 #include "grid_builder.h"
 #include "map_convert.h"
 #include "shell/shared_types.h"
