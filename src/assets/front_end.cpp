@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int32_t standardButtonWidth = 150;
-constexpr int32_t standardButtonHeight = 50;
 constexpr int smallFontPoints = 25;
 constexpr int largeFontPoints = 50;
 
@@ -31,26 +29,26 @@ void closeFont(TTF_Font*& font) {
 
 void FrontEnd::initFrontEnd() {
     release();
-    bonusImage = loadImage("images/bonus.bmp");
-    playImage = loadImage("images/play.png");
-    play2Image = loadImage("images/play2.png");
-    controls1Image = loadImage("images/controls1.png");
-    controls2Image = loadImage("images/controls2.png");
-    introBackground = loadImage("images/introbg.png");
-    introBackgroundLeft = loadImage("images/introbgleft.png");
-    introBackgroundRight = loadImage("images/introbgright.png");
-    introBackgroundPushed = loadImage("images/introbgpushed.png");
-    beatBoard = loadImage("images/beatboard.png");
-    optionsImage = loadImage("images/options.png");
-    continue1Image = loadImage("images/continue1.png");
-    continue2Image = loadImage("images/continue2.png");
+    bonusImage = loadImage("images/bonus.bmp", bannerPicture);
+    playImage = loadImage("images/play.png", buttonPicture);
+    play2Image = loadImage("images/play2.png", buttonPicture);
+    controls1Image = loadImage("images/controls1.png", buttonPicture);
+    controls2Image = loadImage("images/controls2.png", buttonPicture);
+    introBackground = loadImage("images/introbg.png", screenPicture);
+    introBackgroundLeft = loadImage("images/introbgleft.png", screenPicture);
+    introBackgroundRight = loadImage("images/introbgright.png", screenPicture);
+    introBackgroundPushed = loadImage("images/introbgpushed.png", screenPicture);
+    beatBoard = loadImage("images/beatboard.png", screenPicture);
+    optionsImage = loadImage("images/options.png", screenPicture);
+    continue1Image = loadImage("images/continue1.png", buttonPicture);
+    continue2Image = loadImage("images/continue2.png", buttonPicture);
     for (SDL_Surface* keyed : {bonusImage, playImage, play2Image, controls1Image, controls2Image,
                                continue1Image, continue2Image}) {
         setMagentaKey(keyed);
     }
     bannerActive = false;
-    buttonWidth = standardButtonWidth;
-    buttonHeight = standardButtonHeight;
+    buttonWidth = buttonPicture.width;
+    buttonHeight = buttonPicture.height;
     if (TTF_Init() < 0) {
         reportDataProblem("font engine", "SDL_ttf", TTF_GetError());
     } else {

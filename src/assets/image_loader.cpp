@@ -8,10 +8,25 @@ void reportDataProblem(const char* what, const char* path, const char* reason) {
     std::fprintf(stderr, "tamberlo-adventure: cannot load %s \"%s\": %s\n", what, path, reason);
 }
 
-SDL_Surface* loadImage(const char* path) {
+bool hasExpectedSize(const SDL_Surface* picture, const char* path, PictureSize expected) {
+    if (picture->w == expected.width && picture->h == expected.height) {
+        return true;
+    }
+    char reason[96];
+    std::snprintf(reason, sizeof reason, "it is %d x %d pixels, %d x %d expected", picture->w,
+                  picture->h, static_cast<int>(expected.width), static_cast<int>(expected.height));
+    reportDataProblem("image", path, reason);
+    return false;
+}
+
+SDL_Surface* loadImage(const char* path, PictureSize expected) {
     SDL_Surface* loaded = IMG_Load(path);
     if (loaded == nullptr) {
         reportDataProblem("image", path, IMG_GetError());
+        return nullptr;
+    }
+    if (!hasExpectedSize(loaded, path, expected)) {
+        SDL_FreeSurface(loaded);
         return nullptr;
     }
     SDL_Surface* converted = SDL_DisplayFormat(loaded);

@@ -1,11 +1,17 @@
 // Loading pictures: every image is converted once to the window's pixel format.
 #pragma once
 
+#include "assets/picture_sizes.h"
+
 #include <SDL.h>
 
-// Loads a picture and converts it to the display format. Returns null (after saying so once
-// on standard error, with the path and the library's reason) when the file cannot be used.
-SDL_Surface* loadImage(const char* path);
+// Loads a picture of the given size and converts it to the display format. Returns null (after
+// saying so once on standard error, with the path and the library's reason or the size found)
+// when the file cannot be used: a picture of another size counts as unusable.
+SDL_Surface* loadImage(const char* path, PictureSize expected);
+
+// Whether a loaded picture has the expected size; reports it on standard error when not.
+bool hasExpectedSize(const SDL_Surface* picture, const char* path, PictureSize expected);
 
 // Makes magenta (255, 0, 255) transparent in blits of this surface. A null surface is skipped.
 void setMagentaKey(SDL_Surface* surface);

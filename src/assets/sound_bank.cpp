@@ -23,25 +23,37 @@ Mix_Chunk* loadEffect(const char* path) {
     return chunk;
 }
 
-Mix_Music* loadTrack(const char* path) {
-    Mix_Music* music = Mix_LoadMUS(path);
-    if (music == nullptr) {
-        reportDataProblem("music", path, Mix_GetError());
+// The tracks' files in track order.
+const char* const trackPaths[trackCount] = {"sounds/music/music.mid",    "sounds/music/level1.mid",
+                                            "sounds/music/level2.mid",   "sounds/music/level3.mid",
+                                            "sounds/music/level4.mid",   "sounds/music/level5.mid",
+                                            "sounds/music/gameover2.mid"};
+
+std::vector<Uint8> readTrackFile(const char* path) {
+    std::vector<Uint8> bytes;
+    SDL_RWops* file = SDL_RWFromFile(path, "rb");
+    if (file == nullptr) {
+        reportDataProblem("music", path, SDL_GetError());
+        return bytes;
     }
-    return music;
+    const int size = SDL_RWseek(file, 0, RW_SEEK_END);
+    if (size > 0 && SDL_RWseek(file, 0, RW_SEEK_SET) == 0) {
+        bytes.resize(static_cast<size_t>(size));
+        if (SDL_RWread(file, bytes.data(), 1, size) != size) {
+            bytes.clear();
+        }
+    }
+    SDL_RWclose(file);
+    if (bytes.empty()) {
+        reportDataProblem("music", path, "the file is empty or unreadable");
+    }
+    return bytes;
 }
 
 void freeEffect(Mix_Chunk*& chunk) {
     if (chunk != nullptr) {
         Mix_FreeChunk(chunk);
         chunk = nullptr;
-    }
-}
-
-void freeTrack(Mix_Music*& music) {
-    if (music != nullptr) {
-        Mix_FreeMusic(music);
-        music = nullptr;
     }
 }
 
@@ -68,13 +80,9 @@ void SoundBank::loadSounds() {
     pageTurnSound = loadEffect("sounds/sfx/pageturn.wav");
     youWinSound = loadEffect("sounds/sfx/youwin.wav");
     warpSound = loadEffect("sounds/sfx/warp.wav");
-    introMusic = loadTrack("sounds/music/music.mid");
-    level1Music = loadTrack("sounds/music/level1.mid");
-    level2Music = loadTrack("sounds/music/level2.mid");
-    level3Music = loadTrack("sounds/music/level3.mid");
-    level4Music = loadTrack("sounds/music/level4.mid");
-    level5Music = loadTrack("sounds/music/level5.mid");
-    gameOverMusic = loadTrack("sounds/music/gameover2.mid");
+    for (int32_t track = 0; track < trackCount; ++track) {
+        trackFiles[track] = readTrackFile(trackPaths[track]);
+    }
     Mix_AllocateChannels(effectChannels);
 }
 
@@ -82,15 +90,13 @@ SoundRequest SoundBank::requestFor(int32_t index) const {
     Mix_Chunk* const effects[] = {crunchSound,   explodeSound, wuzzleSound,      dropBombSound,
                                   punchSound,    pickUpSound,  buttonHoverSound, buttonPushSound,
                                   pageTurnSound, stretchSound, youWinSound,      warpSound};
-    Mix_Music* const tracks[] = {introMusic,  level1Music, level2Music,  level3Music,
-                                 level4Music, level5Music, gameOverMusic};
     SoundRequest request;
     if (index >= SfxCrunch && index <= SfxWarp) {
         request.chunk = effects[index];
         // The punch lands three times: two loops after the first play.
         request.loops = index == SfxPunch ? 2 : 0;
     } else if (index >= MusicIntro && index <= MusicGameOver) {
-        request.music = tracks[index - MusicIntro];
+        request.track = index - MusicIntro;
         request.plays = index == MusicGameOver ? 1 : musicPlays;
     }
     return request;
@@ -100,9 +106,42 @@ void SoundBank::playSound(int32_t index) {
     SoundRequest request = requestFor(index);
     if (request.chunk != nullptr) {
         Mix_PlayChannelTimed(-1, request.chunk, request.loops, -1);
-    } else if (request.music != nullptr) {
-        Mix_PlayMusic(request.music, request.plays);
+        return;
     }
+    if (request.track < 0 || !audioOpen) {
+        return;
+    }
+    if (request.track != musicTrack) {
+        // The old track goes first, so that two synthesizers never live at once.
+        unloadMusic();
+        std::vector<Uint8>& bytes = trackFiles[request.track];
+        if (bytes.empty()) {
+            return;
+        }
+        musicSource = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+        music = musicSource != nullptr ? Mix_LoadMUS_RW(musicSource) : nullptr;
+        if (music == nullptr) {
+            reportDataProblem("music", trackPaths[request.track], Mix_GetError());
+            // Reported once: the track is not tried again.
+            bytes.clear();
+            unloadMusic();
+            return;
+        }
+        musicTrack = request.track;
+    }
+    Mix_PlayMusic(music, request.plays);
+}
+
+void SoundBank::unloadMusic() {
+    if (music != nullptr) {
+        Mix_FreeMusic(music);
+        music = nullptr;
+    }
+    if (musicSource != nullptr) {
+        SDL_FreeRW(musicSource);
+        musicSource = nullptr;
+    }
+    musicTrack = -1;
 }
 
 void SoundBank::stopMusic() {
@@ -122,9 +161,9 @@ void SoundBank::closeSounds() {
         freeEffect(*chunk);
     }
     Mix_HaltMusic();
-    for (Mix_Music** music : {&introMusic, &level1Music, &level2Music, &level3Music, &level4Music,
-                              &level5Music, &gameOverMusic}) {
-        freeTrack(*music);
+    unloadMusic();
+    for (std::vector<Uint8>& bytes : trackFiles) {
+        std::vector<Uint8>().swap(bytes);
     }
     Mix_CloseAudio();
     audioOpen = false;

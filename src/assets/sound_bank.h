@@ -2,7 +2,9 @@
 #pragma once
 
 #include <SDL_mixer.h>
+#include <array>
 #include <cstdint>
+#include <vector>
 
 enum SoundIndex : int32_t {
     SfxCrunch = 0,
@@ -26,15 +28,21 @@ enum SoundIndex : int32_t {
     MusicGameOver = 18,
 };
 
-// What one sound index plays: an effect with the number of extra loops, or a track with the
-// number of plays. Both pointers are null for an index that means nothing.
+constexpr int32_t trackCount = MusicGameOver - MusicIntro + 1;
+
+// What one sound index plays: an effect with the number of extra loops, or a track (0 for the
+// intro's to 6 for game over's) with the number of plays. An index that means nothing gives
+// neither.
 struct SoundRequest {
     Mix_Chunk* chunk = nullptr;
     int loops = 0;
-    Mix_Music* music = nullptr;
+    int32_t track = -1;
     int plays = 0;
 };
 
+// The effects are loaded once. A track is a whole synthesizer with its own copy of the
+// soundfont (about 9 MiB each), so the tracks are kept as their files' bytes and only the one
+// playing is turned into music, when it is asked for.
 class SoundBank {
   public:
     void loadSounds();
@@ -44,6 +52,8 @@ class SoundBank {
 
     SoundRequest requestFor(int32_t index) const;
     bool isOpen() const { return audioOpen; }
+    // The track that is loaded (the one playing or last played), or -1.
+    int32_t loadedTrack() const { return musicTrack; }
 
     Mix_Chunk* crunchSound = nullptr;
     Mix_Chunk* explodeSound = nullptr;
@@ -57,14 +67,14 @@ class SoundBank {
     Mix_Chunk* stretchSound = nullptr;
     Mix_Chunk* youWinSound = nullptr;
     Mix_Chunk* warpSound = nullptr;
-    Mix_Music* introMusic = nullptr;
-    Mix_Music* level1Music = nullptr;
-    Mix_Music* level2Music = nullptr;
-    Mix_Music* level3Music = nullptr;
-    Mix_Music* level4Music = nullptr;
-    Mix_Music* level5Music = nullptr;
-    Mix_Music* gameOverMusic = nullptr;
+    // Each track's file as read at start, in track order; empty when it could not be read.
+    std::array<std::vector<Uint8>, trackCount> trackFiles;
 
   private:
+    void unloadMusic();
+
     bool audioOpen = false;
+    Mix_Music* music = nullptr;
+    SDL_RWops* musicSource = nullptr;
+    int32_t musicTrack = -1;
 };

@@ -15,7 +15,7 @@ const char* const lookFolders[] = {
 
 SDL_Surface* loadFrame(const std::string& folder, const char* prefix, int32_t index) {
     std::string path = folder + prefix + std::to_string(index) + ".bmp";
-    return loadImage(path.c_str());
+    return loadImage(path.c_str(), tilePicture);
 }
 
 } // namespace

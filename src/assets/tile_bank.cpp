@@ -13,7 +13,7 @@ namespace {
 
 SDL_Surface* loadNumbered(const char* stem, int32_t number) {
     std::string path = std::string("images/misc/") + stem + std::to_string(number) + ".bmp";
-    return loadImage(path.c_str());
+    return loadImage(path.c_str(), tilePicture);
 }
 
 } // namespace
@@ -21,7 +21,7 @@ SDL_Surface* loadNumbered(const char* stem, int32_t number) {
 int TileBank::loadTiles() {
     release();
     for (int32_t i = 0; i < wallPieceCount; ++i) {
-        walls[i] = loadImage(wallImagePath(WallFirst + i).c_str());
+        walls[i] = loadImage(wallImagePath(WallFirst + i).c_str(), tilePicture);
     }
     // The power item's pictures are numbered food2 to food5.
     for (int32_t i = 0; i < powerFrameCount; ++i) {
@@ -30,12 +30,12 @@ int TileBank::loadTiles() {
     for (int32_t i = 0; i < dotFrameCount; ++i) {
         dotImages[i] = loadNumbered("ball", i + 1);
     }
-    dyno = loadImage("images/misc/dyno.bmp");
-    boom = loadImage("images/misc/boom.bmp");
-    boom2 = loadImage("images/misc/boom2.bmp");
-    door = loadImage("images/misc/door.bmp");
-    openSpace = loadImage("images/misc/open_space.jpg");
-    blankSheet = loadImage("images/misc/blank_sheet.bmp");
+    dyno = loadImage("images/misc/dyno.bmp", tilePicture);
+    boom = loadImage("images/misc/boom.bmp", tilePicture);
+    boom2 = loadImage("images/misc/boom2.bmp", tilePicture);
+    door = loadImage("images/misc/door.bmp", tilePicture);
+    openSpace = loadImage("images/misc/open_space.jpg", tilePicture);
+    blankSheet = loadImage("images/misc/blank_sheet.bmp", blankSheetPicture);
     setMagentaKey(dyno);
     setMagentaKey(boom);
     setMagentaKey(boom2);

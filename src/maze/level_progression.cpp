@@ -47,7 +47,13 @@ void restartLevel(int32_t level) {
 }
 
 void loadLevel(int32_t level) {
-    readLevelFile(levelFileName(level));
+    // Without a maze there is nothing to play: the old level's eaten grid would read as won.
+    if (!readLevelFile(levelFileName(level))) {
+        quitRequested = 1;
+        exitStatus = 1;
+        return;
+    }
     buildLevel();
     levelStartTicks = platform.getTicks();
+    hudLabelsDrawn = false;
 }

@@ -18,7 +18,8 @@ void startNextLevel();
 // level and a continue after game over both start this way.
 void restartLevel(int32_t level);
 
-// Reads and builds a level and starts its clock.
+// Reads and builds a level and starts its clock. A level file that cannot be used ends the game
+// with exit status 1.
 void loadLevel(int32_t level);
 
 // The enemies leave the pen one after another: red at once, then purple, blue and yellow.

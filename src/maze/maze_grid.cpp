@@ -12,19 +12,24 @@
 #include <iterator>
 #include <string>
 
-void readLevelFile(const std::string& fileName) {
+bool readLevelFile(const std::string& fileName) {
     errno = 0;
     std::ifstream in(fileName, std::ios::binary);
     if (!in) {
         std::fprintf(stderr, "tamberlo-adventure: cannot open level file \"%s\": %s\n",
                      fileName.c_str(), errno != 0 ? std::strerror(errno) : "unreadable");
-        return;
+        return false;
     }
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     // The values before the first one that cannot be read replace their cells; that cell and
     // all later ones keep their old codes.
     const LevelText level = parseLevelText(text);
     const int32_t read = static_cast<int32_t>(level.cells.size());
+    if (read == 0) {
+        std::fprintf(stderr, "tamberlo-adventure: level file \"%s\" holds no maze cell\n",
+                     fileName.c_str());
+        return false;
+    }
     std::copy(level.cells.begin(), level.cells.end(), mazeGrid.cells.begin());
     if (read < mazeCells) {
         std::fprintf(stderr,
@@ -32,4 +37,5 @@ void readLevelFile(const std::string& fileName) {
                      "could be read; the rest of the maze is left as it was\n",
                      fileName.c_str(), read, mazeCells);
     }
+    return true;
 }

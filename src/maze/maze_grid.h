@@ -30,7 +30,8 @@ class MazeGrid {
     std::array<int32_t, mazeCells> cells{};
 };
 
-// Reads a level file of 475 integers into the maze. A missing file leaves the maze as it was;
-// a short or damaged file replaces the cells before the first bad value and keeps the rest.
-// Both are reported on standard error.
-void readLevelFile(const std::string& fileName);
+// Reads a level file of 475 integers into the maze. A short or damaged file replaces the cells
+// before the first bad value and keeps the rest. A file that cannot be opened, or holds no cell
+// at all, leaves the maze as it was and returns false: there is no level to play. Every
+// problem is reported on standard error.
+bool readLevelFile(const std::string& fileName);

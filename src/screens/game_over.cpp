@@ -22,8 +22,16 @@ void FrontEnd::runGameOver() {
     soundBank.playSound(MusicGameOver);
     blitAt(beatBoard, 0, 0);
     bool finished = false;
+    bool firstPass = true;
     while (!finished) {
         finished = drainEventsForQuit();
+        // After the first pass only the button can change; the title is drawn again in place.
+        SDL_Rect area{continueX, continueY, static_cast<Uint16>(buttonWidth),
+                      static_cast<Uint16>(buttonHeight)};
+        if (firstPass) {
+            area = SDL_Rect{0, 0, windowWidth, windowHeight};
+            firstPass = false;
+        }
         renderText(largeFont, "GAME OVER", SDL_Color{255, 255, 255, 0}, gameOverTextX,
                    gameOverTextY);
         int x = 0;
@@ -39,7 +47,11 @@ void FrontEnd::runGameOver() {
         } else {
             blitAt(continue1Image, continueX, continueY);
         }
-        presentScreen();
+        if (finished) {
+            // A continue has just drawn the restarted level.
+            area = SDL_Rect{0, 0, windowWidth, windowHeight};
+        }
+        presentScreenArea(area);
     }
     soundBank.stopMusic();
     if (levelNumber >= 1 && levelNumber <= lastLevel) {

@@ -58,21 +58,25 @@ void drawHud() {
     int32_t t = static_cast<int32_t>(platform.getTicks() - levelStartTicks) /
                 static_cast<int32_t>(msPerSecond);
     levelSeconds = t;
-    const bool firstSecond = t < 1;
+    // The labels and numbers are drawn through the level's first second, and in any case once:
+    // a level whose first frame comes later (a pause, a stall) still gets its labels.
+    const bool labelsDue = t < 1 || !hudLabelsDrawn;
+    hudLabelsDrawn = true;
     if (t > maxLevelSeconds) {
         t = maxLevelSeconds;
         levelSeconds = maxLevelSeconds;
-    } else if (firstSecond) {
+    }
+    if (labelsDue) {
         hudText("Time:", 488);
         hudText("Bombs:", 175);
         hudText("Score:", 10);
         hudText("Warps:", 665);
         hudText("Lives:", 328);
     }
-    if (player.score != prevScore || firstSecond) {
+    if (player.score != prevScore || labelsDue) {
         redrawNumber(scoreField, player.score);
     }
-    if (player.bombs != prevBombs || firstSecond) {
+    if (player.bombs != prevBombs || labelsDue) {
         redrawNumber(bombsField, player.bombs);
     }
     redrawNumber(minutesField, t / 60);
@@ -85,10 +89,10 @@ void drawHud() {
         hudText(":", separatorField.x);
         redrawNumber(longSecondsField, seconds);
     }
-    if (player.lives != prevLives || firstSecond) {
+    if (player.lives != prevLives || labelsDue) {
         redrawNumber(livesField, player.lives);
     }
-    if (player.warps != prevWarps || firstSecond) {
+    if (player.warps != prevWarps || labelsDue) {
         redrawNumber(warpsField, player.warps);
     }
 }

@@ -11,6 +11,8 @@
 #include "shell/platform.h"
 #include "shell/video.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr Sint16 menuPlayX = 10;
@@ -29,6 +31,39 @@ void keepRunning(Actor& runner, int32_t& lane) {
         runner.setY(laneHeights[lane]);
         lane = (lane + 1) % laneCount;
     }
+}
+
+// Where a runner's picture covers the window, clipped to it (empty once it has run off).
+SDL_Rect runnerArea(const Actor& runner) {
+    SDL_Rect area{static_cast<Sint16>(runner.getX()), static_cast<Sint16>(runner.getY()),
+                  static_cast<Uint16>(tileSize), static_cast<Uint16>(tileSize)};
+    SDL_Rect visible{};
+    const SDL_Rect window{0, 0, windowWidth, windowHeight};
+    const int left = std::max<int>(area.x, window.x);
+    const int top = std::max<int>(area.y, window.y);
+    const int right = std::min<int>(area.x + area.w, window.w);
+    const int bottom = std::min<int>(area.y + area.h, window.h);
+    if (right > left && bottom > top) {
+        visible = SDL_Rect{static_cast<Sint16>(left), static_cast<Sint16>(top),
+                           static_cast<Uint16>(right - left), static_cast<Uint16>(bottom - top)};
+    }
+    return visible;
+}
+
+// The smallest rectangle holding both; an empty one adds nothing.
+SDL_Rect unite(SDL_Rect a, SDL_Rect b) {
+    if (a.w == 0 || a.h == 0) {
+        return b;
+    }
+    if (b.w == 0 || b.h == 0) {
+        return a;
+    }
+    const int left = std::min(a.x, b.x);
+    const int top = std::min(a.y, b.y);
+    const int right = std::max(a.x + a.w, b.x + b.w);
+    const int bottom = std::max(a.y + a.h, b.y + b.h);
+    return SDL_Rect{static_cast<Sint16>(left), static_cast<Sint16>(top),
+                    static_cast<Uint16>(right - left), static_cast<Uint16>(bottom - top)};
 }
 
 } // namespace
@@ -57,19 +92,40 @@ void FrontEnd::runIntroMenu() {
     bool playZoneSound = true;
     bool controlsZoneSound = true;
     bool pressedSound = true;
+    // What the last pass showed besides the runners; -1 before the first pass.
+    int lastLook = -1;
     while (!finished) {
         finished = drainEventsForQuit();
         int x = 0;
         int y = 0;
         platform.getMouseState(&x, &y);
-        switch (menuRegionAt(x, y, leftButtonHeld())) {
+        const MenuRegion region = menuRegionAt(x, y, leftButtonHeld());
+        // While the background and the buttons stay as they were, only the runners' old and new
+        // places are drawn (clipped) and presented: the picture is the same as a full redraw.
+        const bool onPlay =
+            pointerOnButton(x, y, menuPlayX, menuButtonY, buttonWidth, buttonHeight);
+        const bool onControls =
+            pointerOnButton(x, y, menuControlsX, menuButtonY, buttonWidth, buttonHeight);
+        const int look = region * 4 + (onPlay ? 1 : 0) + (onControls ? 2 : 0);
+        SDL_Rect area = unite(runnerArea(player), runnerArea(redEnemy));
+        keepRunning(player, playerLane);
+        keepRunning(redEnemy, redEnemyLane);
+        player.moveRight();
+        redEnemy.moveRight();
+        area = unite(area, unite(runnerArea(player), runnerArea(redEnemy)));
+        if (look != lastLook) {
+            area = SDL_Rect{0, 0, windowWidth, windowHeight};
+            lastLook = look;
+        }
+        SDL_SetClipRect(screen, &area);
+        switch (region) {
         case PlayZone:
             if (playZoneSound) {
                 soundBank.playSound(SfxPageTurn);
                 playZoneSound = false;
             }
             blitAt(introBackgroundLeft, 0, 0);
-            if (pointerOnButton(x, y, menuPlayX, menuButtonY, buttonWidth, buttonHeight)) {
+            if (onPlay) {
                 blitAt(play2Image, menuPlayX, menuButtonY);
                 if (leftButtonHeld()) {
                     soundBank.playSound(SfxButtonPush);
@@ -85,7 +141,7 @@ void FrontEnd::runIntroMenu() {
                 controlsZoneSound = false;
             }
             blitAt(introBackgroundRight, 0, 0);
-            if (pointerOnButton(x, y, menuControlsX, menuButtonY, buttonWidth, buttonHeight)) {
+            if (onControls) {
                 blitAt(controls2Image, menuControlsX, menuButtonY);
                 if (leftButtonHeld()) {
                     soundBank.playSound(SfxButtonPush);
@@ -112,13 +168,10 @@ void FrontEnd::runIntroMenu() {
             blitAt(introBackground, 0, 0);
             break;
         }
-        keepRunning(player, playerLane);
-        keepRunning(redEnemy, redEnemyLane);
-        player.moveRight();
-        redEnemy.moveRight();
         player.drawWalking();
         redEnemy.drawWalking();
-        presentScreen();
+        SDL_SetClipRect(screen, nullptr);
+        presentScreenArea(area);
     }
     if (controlsChosen) {
         runControlsPage();
@@ -134,9 +187,13 @@ void FrontEnd::runControlsPage() {
     bool firstPass = true;
     while (!finished) {
         finished = drainEventsForQuit();
+        // After the page itself, only the button ever changes.
+        SDL_Rect area{pagePlayX, pagePlayY, static_cast<Uint16>(buttonWidth),
+                      static_cast<Uint16>(buttonHeight)};
         if (firstPass) {
             blitAt(optionsImage, 0, 0);
             firstPass = false;
+            area = SDL_Rect{0, 0, windowWidth, windowHeight};
         }
         int x = 0;
         int y = 0;
@@ -151,6 +208,6 @@ void FrontEnd::runControlsPage() {
         } else {
             blitAt(play2Image, pagePlayX, pagePlayY);
         }
-        presentScreen();
+        presentScreenArea(area);
     }
 }

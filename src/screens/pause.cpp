@@ -14,6 +14,7 @@ constexpr Sint16 pausedY = 250;
 
 void FrontEnd::runPause() {
     bool finished = false;
+    bool firstPass = true;
     while (!finished) {
         SDL_Event event;
         while (platform.pollEvent(&event) != 0) {
@@ -24,7 +25,14 @@ void FrontEnd::runPause() {
                 finished = true;
             }
         }
-        renderText(largeFont, "PAUSED", SDL_Color{255, 255, 255, 0}, pausedX, pausedY);
-        presentScreen();
+        // The word and the frozen maze stay as they are: after the first pass nothing changes,
+        // and nothing needs showing again.
+        if (firstPass) {
+            renderText(largeFont, "PAUSED", SDL_Color{255, 255, 255, 0}, pausedX, pausedY);
+            presentScreen();
+            firstPass = false;
+        } else {
+            presentScreenArea(SDL_Rect{});
+        }
     }
 }

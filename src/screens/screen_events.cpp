@@ -10,12 +10,23 @@ bool isQuitEvent(const SDL_Event& event) {
             (event.key.keysym.sym == SDLK_ESCAPE || event.key.keysym.sym == SDLK_q));
 }
 
+namespace {
+
+// Whether the last drain found a left-button press: a tap shorter than a pass comes and goes
+// between two looks at the button's state, and only its event tells of it.
+bool leftPressQueued = false;
+
+} // namespace
+
 bool drainEventsForQuit() {
     bool quit = false;
+    leftPressQueued = false;
     SDL_Event event;
     while (platform.pollEvent(&event) != 0) {
         if (isQuitEvent(event)) {
             quit = true;
+        } else if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_LEFT) {
+            leftPressQueued = true;
         }
     }
     if (quit) {
@@ -29,5 +40,6 @@ bool pointerOnButton(int pointerX, int pointerY, int x, int y, int width, int he
 }
 
 bool leftButtonHeld() {
-    return (platform.getMouseState(nullptr, nullptr) & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
+    return leftPressQueued ||
+           (platform.getMouseState(nullptr, nullptr) & SDL_BUTTON(SDL_BUTTON_LEFT)) != 0;
 }

@@ -27,7 +27,10 @@ void FrontEnd::runVictory() {
     bool finished = false;
     while (!finished) {
         finished = drainEventsForQuit();
+        // Only a pass that drew a text has anything new to show.
+        SDL_Rect area{};
         if (pass % passesPerText == 0) {
+            area = SDL_Rect{0, 0, windowWidth, windowHeight};
             // The row is drawn before the column.
             const int y = std::rand() % windowHeight;
             const int x = std::rand() % windowWidth;
@@ -36,6 +39,6 @@ void FrontEnd::runVictory() {
             phase = (phase + 1) % phaseCount;
         }
         ++pass;
-        presentScreen();
+        presentScreenArea(area);
     }
 }

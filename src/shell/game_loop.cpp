@@ -42,6 +42,10 @@ Uint32 runFrameSteps() {
         } else {
             startNextLevel();
         }
+        // A level that could not be read ends the game before anything of it is drawn.
+        if (exitStatus != 0) {
+            return frameStart;
+        }
     }
     drawMaze();
     handleEvents();
@@ -91,5 +95,5 @@ int runGame(int, char*[]) {
         waitForFrameEnd(runFrameSteps());
     }
     shutdownGame();
-    return 0;
+    return exitStatus;
 }

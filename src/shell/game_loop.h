@@ -3,7 +3,7 @@
 
 #include <SDL.h>
 
-// Runs the whole game; returns 0 after the player quits.
+// Runs the whole game; returns 0 after the player quits, 1 when a level file was unusable.
 int runGame(int argc, char* argv[]);
 
 // Everything start-up does before the first frame: window, assets, intro menu, level 1.

@@ -34,9 +34,11 @@ MazeGrid mazeGrid;
 
 SDL_Surface* screen = nullptr;
 int32_t quitRequested = 0;
+int32_t exitStatus = 0;
 int32_t levelNumber = 0;
 int32_t ediblesLeft = 0;
 Uint32 levelStartTicks = 0;
+bool hudLabelsDrawn = false;
 int32_t levelSeconds = 0;
 int32_t prevLives = 0;
 int32_t prevBombs = 0;

@@ -50,6 +50,9 @@ extern SDL_Surface* screen;
 // Set to 1 by the key handling and every screen on Escape, Q or a window close; the frame
 // loop ends at the end of the frame that set it.
 extern int32_t quitRequested;
+// The process's exit status: 0, or 1 once a level file could not be used (set by loadLevel
+// together with the quit request); returned by runGame.
+extern int32_t exitStatus;
 // The level being played (1 to 5, 0 before the first): advanced by startNextLevel; read by
 // the frame loop (victory after the last), the tally, game over and the music choice.
 extern int32_t levelNumber;
@@ -57,6 +60,8 @@ extern int32_t levelNumber;
 extern int32_t ediblesLeft;
 // The clock reading when the level was loaded: set by loadLevel, read by the status line.
 extern Uint32 levelStartTicks;
+// Whether the status line's labels are on the screen: cleared by loadLevel, set by drawHud.
+extern bool hudLabelsDrawn;
 // Whole seconds played on this level: set by the status line, read by the tally's penalty.
 extern int32_t levelSeconds;
 // The player's counters as they were at the start of the frame, copied by the frame loop, so

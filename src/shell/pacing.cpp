@@ -3,6 +3,7 @@
 
 #include "shell/game_state.h"
 #include "shell/platform.h"
+#include "shell/video.h"
 
 namespace {
 
@@ -31,10 +32,18 @@ void waitForFrameEnd(Uint32 frameStart) {
 }
 
 void presentScreen() {
+    presentScreenArea(SDL_Rect{0, 0, windowWidth, windowHeight});
+}
+
+void presentScreenArea(SDL_Rect area) {
     if (screenPresentedBefore) {
         sleepUntilElapsed(lastScreenPresent, screenPeriodMs);
     }
-    platform.flip(screen);
+    if (area.w >= windowWidth && area.h >= windowHeight) {
+        platform.flip(screen);
+    } else {
+        platform.updateRects(screen, area.w > 0 && area.h > 0 ? 1 : 0, &area);
+    }
     lastScreenPresent = platform.getTicks();
     screenPresentedBefore = true;
 }

@@ -16,3 +16,6 @@ void waitForFrameEnd(Uint32 frameStart);
 // than a 60 Hz display would, sleeping in between, so figures, counters and texts move at the
 // same speed on every machine.
 void presentScreen();
+
+// The same, presenting only the given area of the window: the rest is as last presented.
+void presentScreenArea(SDL_Rect area);

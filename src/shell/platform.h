@@ -13,6 +13,9 @@ struct Platform {
     Uint8 (*getMouseState)(int* x, int* y);
     void (*delay)(Uint32 ms);
     int (*flip)(SDL_Surface* surface);
+    // Presents only the given rectangles of the window: a screen where little moves costs
+    // little to show.
+    void (*updateRects)(SDL_Surface* surface, int count, SDL_Rect* rects);
     // Bits per pixel asked of the video mode: 0 takes the desktop's depth.
     int videoDepth;
 };

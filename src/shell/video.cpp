@@ -76,11 +76,14 @@ void initVideo() {
                       driverName);
         failInit(reason);
     }
-    SDL_Surface* icon = IMG_Load("images/misc/icon.bmp");
+    const char* const iconPath = "images/misc/icon.bmp";
+    SDL_Surface* icon = IMG_Load(iconPath);
     if (icon == nullptr) {
-        reportDataProblem("image", "images/misc/icon.bmp", IMG_GetError());
+        reportDataProblem("image", iconPath, IMG_GetError());
     } else {
-        SDL_WM_SetIcon(icon, nullptr);
+        if (hasExpectedSize(icon, iconPath, tilePicture)) {
+            SDL_WM_SetIcon(icon, nullptr);
+        }
         SDL_FreeSurface(icon);
     }
     screen = SDL_SetVideoMode(windowWidth, windowHeight, platform.videoDepth, videoModeFlags);

@@ -32,20 +32,16 @@ TEST_F(SoundBankTest, IndexTableSendsEachNumberToItsSoundAndRepeats) {
         soundBank.dropBombSound,    soundBank.punchSound,      soundBank.pickUpSound,
         soundBank.buttonHoverSound, soundBank.buttonPushSound, soundBank.pageTurnSound,
         soundBank.stretchSound,     soundBank.youWinSound,     soundBank.warpSound};
-    const std::vector<Mix_Music*> tracks{
-        soundBank.introMusic,  soundBank.level1Music, soundBank.level2Music,  soundBank.level3Music,
-        soundBank.level4Music, soundBank.level5Music, soundBank.gameOverMusic};
     for (int index = 0; index < static_cast<int>(effects.size()); ++index) {
         const SoundRequest request = soundBank.requestFor(index);
         ASSERT_NE(effects[index], nullptr) << index;
         EXPECT_EQ(request.chunk, effects[index]) << index;
         EXPECT_EQ(request.loops, index == 4 ? 2 : 0) << index;
     }
-    for (int index = 0; index < static_cast<int>(tracks.size()); ++index) {
-        const SoundRequest request = soundBank.requestFor(MusicIntro + index);
-        ASSERT_NE(tracks[index], nullptr) << index;
-        EXPECT_EQ(request.music, tracks[index]) << index;
-        EXPECT_EQ(request.plays, MusicIntro + index == MusicGameOver ? 1 : 5) << index;
+    for (int track = 0; track < trackCount; ++track) {
+        const SoundRequest request = soundBank.requestFor(MusicIntro + track);
+        EXPECT_EQ(request.track, track);
+        EXPECT_EQ(request.plays, MusicIntro + track == MusicGameOver ? 1 : 5) << track;
     }
 }
 
@@ -55,6 +51,10 @@ TEST_F(SoundBankTest, AnEffectTakesAFreeChannelOfEightAndTheMusicStopsAlone) {
     EXPECT_EQ(channelsPlaying(soundBank.dropBombSound), 1);
     soundBank.playSound(MusicLevel1);
     EXPECT_EQ(Mix_PlayingMusic(), 1);
+    // Only the track playing is loaded: each is a whole synthesizer.
+    soundBank.playSound(MusicLevel2);
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_EQ(soundBank.loadedTrack(), MusicLevel2 - MusicIntro);
     soundBank.stopMusic();
     EXPECT_EQ(Mix_PlayingMusic(), 0);
     EXPECT_EQ(Mix_Playing(-1), 1) << "stopping the music leaves the effects alone";
@@ -68,7 +68,7 @@ TEST_F(SoundBankTest, IndicesOutsideTheTableDoNothing) {
     for (int index : {-1, 19, 100, -1000}) {
         const SoundRequest request = soundBank.requestFor(index);
         EXPECT_EQ(request.chunk, nullptr);
-        EXPECT_EQ(request.music, nullptr);
+        EXPECT_EQ(request.track, -1);
         soundBank.playSound(index);
     }
     EXPECT_EQ(Mix_Playing(-1), 0);

@@ -39,7 +39,7 @@ class LevelFileTest : public GameTest {
     // Reads the file and returns what it printed on standard error.
     std::string read() {
         testing::internal::CaptureStderr();
-        readLevelFile(path);
+        readResult = readLevelFile(path);
         return testing::internal::GetCapturedStderr();
     }
 
@@ -50,6 +50,7 @@ class LevelFileTest : public GameTest {
     }
 
     std::string path;
+    bool readResult = false;
 };
 
 TEST_F(LevelFileTest, OneLineAndRowsOfTwentyFiveReadAlike) {
@@ -108,10 +109,18 @@ TEST_F(LevelFileTest, ABadTokenStopsTheReadThere) {
     }
 }
 
-TEST_F(LevelFileTest, AMissingFileChangesNothingAndIsReported) {
+TEST_F(LevelFileTest, AMissingFileOrOneWithoutACellChangesNothingAndIsReported) {
+    {
+        std::ofstream out(path);
+        out << "x1 2 3\n";
+    }
+    EXPECT_NE(read().find(path), std::string::npos);
+    EXPECT_FALSE(readResult);
+    expectNewValuesBefore(0);
+
     const std::string missing = path + ".missing";
     testing::internal::CaptureStderr();
-    readLevelFile(missing);
+    EXPECT_FALSE(readLevelFile(missing));
     const std::string report = testing::internal::GetCapturedStderr();
     expectNewValuesBefore(0);
     EXPECT_NE(report.find(missing), std::string::npos) << report;

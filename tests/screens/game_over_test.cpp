@@ -27,7 +27,6 @@ class GameOverTest : public GameTest {
 
 TEST_F(GameOverTest, ContinueReloadsTheLostLevelWithFreshCountersAndItsMusic) {
     ASSERT_FALSE(levelFileCells(3).empty()) << "level3.txt is missing from the run directory";
-    OnlyLevelTrack onlyLevel3(3);
     // The pointer on the edge of the button does nothing; one pixel inside, held, continues.
     scripted::movePointer(300, 500);
     scripted::holdLeftButton(true);
@@ -38,7 +37,8 @@ TEST_F(GameOverTest, ContinueReloadsTheLostLevelWithFreshCountersAndItsMusic) {
     bool pushed = false;
     PassRecorder recorder([&](int pass) {
         if (pass == 1) {
-            gameOverMusic = Mix_PlayingMusic() != 0;
+            gameOverMusic =
+                Mix_PlayingMusic() != 0 && soundBank.loadedTrack() == MusicGameOver - MusicIntro;
             // Silence it, so that what plays at the end was started at the end.
             Mix_HaltMusic();
             EXPECT_TRUE(showsText(frontEnd.largeFont, "GAME OVER", white, 250, 250,
@@ -74,6 +74,7 @@ TEST_F(GameOverTest, ContinueReloadsTheLostLevelWithFreshCountersAndItsMusic) {
     EXPECT_GT(levelStartTicks, opened);
     EXPECT_LE(levelStartTicks, scripted::script.now);
     EXPECT_EQ(Mix_PlayingMusic(), 1) << "the level 3 music is not playing";
+    EXPECT_EQ(soundBank.loadedTrack(), MusicLevel3 - MusicIntro);
 
     // The next frame is the first second of the restarted level: everything is redrawn.
     runFrameSteps();
@@ -102,7 +103,6 @@ TEST_F(GameOverTest, ThePointerMustBeOnTheButtonWhileTheLeftButtonIsDown) {
 }
 
 TEST_F(GameOverTest, EscapeEndsTheGameWithTheLevelMusicStartedAndTheCountersKept) {
-    OnlyLevelTrack onlyLevel3(3);
     scripted::pressKey(SDLK_ESCAPE);
     PassRecorder recorder([](int) { Mix_HaltMusic(); });
     const auto gridBefore = gridCells();
@@ -113,6 +113,7 @@ TEST_F(GameOverTest, EscapeEndsTheGameWithTheLevelMusicStartedAndTheCountersKept
     EXPECT_EQ(player.score, 70);
     EXPECT_EQ(gridCells(), gridBefore);
     EXPECT_EQ(Mix_PlayingMusic(), 1) << "the level music is started even when quitting";
+    EXPECT_EQ(soundBank.loadedTrack(), MusicLevel3 - MusicIntro);
 }
 
 } // namespace

@@ -57,20 +57,36 @@ class HudTest : public GameTest {
             EXPECT_TRUE(showsValue(seconds, 608, 35));
         }
     }
+
+    void expectLabelsAndCounters() {
+        for (auto [label, x] : std::vector<std::pair<const char*, int>>{{"Score:", 10},
+                                                                        {"Bombs:", 175},
+                                                                        {"Lives:", 328},
+                                                                        {"Time:", 488},
+                                                                        {"Warps:", 665}}) {
+            EXPECT_TRUE(showsText(frontEnd.smallFont, label, white, x, 0)) << label;
+        }
+        for (const Value& value : {Value{"120", 95, 70}, Value{"2", 275, 30}, Value{"3", 438, 30},
+                                   Value{"3", 765, 30}}) {
+            EXPECT_TRUE(showsValue(value.text, value.x, value.eraseWidth)) << value.x;
+        }
+    }
 };
 
 TEST_F(HudTest, InTheFirstSecondEveryLabelAndValueIsDrawn) {
     drawAt(999);
     EXPECT_EQ(levelSeconds, 0);
-    for (auto [label, x] : std::vector<std::pair<const char*, int>>{
-             {"Score:", 10}, {"Bombs:", 175}, {"Lives:", 328}, {"Time:", 488}, {"Warps:", 665}}) {
-        EXPECT_TRUE(showsText(frontEnd.smallFont, label, white, x, 0)) << label;
-    }
-    for (const Value& value :
-         {Value{"120", 95, 70}, Value{"2", 275, 30}, Value{"3", 438, 30}, Value{"3", 765, 30}}) {
-        EXPECT_TRUE(showsValue(value.text, value.x, value.eraseWidth)) << value.x;
-    }
+    expectLabelsAndCounters();
     expectTime("0", ":0", "0");
+}
+
+// The level's first frame may come late (P held as it opens, a stall): the labels still come.
+TEST_F(HudTest, ALevelWhoseFirstFrameComesLateGetsItsLabelsOnce) {
+    drawAt(5000);
+    expectLabelsAndCounters();
+    fillScreen(marker);
+    drawAt(5100);
+    EXPECT_TRUE(untouched(10, 60));
 }
 
 // Counters are compared with their copies from the start of the frame only, so one that went

@@ -150,6 +150,19 @@ TEST_F(IntroMenuTest, HoldingTheButtonWhileMovingOntoPlayStartsAtOnce) {
     EXPECT_EQ(seen[2].sounds.back(), soundBank.buttonPushSound);
 }
 
+// A tap shorter than a pass leaves only its press in the queue: the button is never seen down.
+TEST_F(IntroMenuTest, AQuickClickOnPlayIsNotLost) {
+    scripted::movePointer(100, 550);
+    SDL_Event press{};
+    press.type = SDL_MOUSEBUTTONDOWN;
+    press.button.button = SDL_BUTTON_LEFT;
+    scripted::script.events.push_back(press);
+    scripted::afterPresents(3, [] { scripted::queueQuit(); });
+    frontEnd.runIntroMenu();
+    EXPECT_EQ(scripted::script.presents, 1);
+    EXPECT_EQ(quitRequested, 0);
+}
+
 TEST_F(IntroMenuTest, EscapeEndsTheMenuAndItsMusicWithoutTheControlsPage) {
     scripted::movePointer(400, 100);
     scripted::afterPresents(3, [] { scripted::pressKey(SDLK_ESCAPE); });

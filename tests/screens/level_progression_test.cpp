@@ -34,6 +34,7 @@ class LevelProgressionTest : public GameTest {
         EXPECT_EQ(yellowEnemy.stateTimer, 150);
         EXPECT_EQ(levelStartTicks, scripted::script.now);
         EXPECT_EQ(Mix_PlayingMusic(), 1) << "the level's music is not playing";
+        EXPECT_EQ(soundBank.loadedTrack(), MusicLevel1 + level - 1 - MusicIntro);
     }
 
     // Wins the current level through startNextLevel; returns the number the tally showed in its
@@ -58,7 +59,6 @@ class LevelProgressionTest : public GameTest {
 };
 
 TEST_F(LevelProgressionTest, TheFirstCallShowsNoTallyAndStartsLevel1WithItsMusic) {
-    OnlyLevelTrack onlyLevel1(1);
     player.lives = 1;
     startNextLevel();
     EXPECT_EQ(scripted::script.presents, 0) << "a tally was shown before the first level";
@@ -70,7 +70,6 @@ TEST_F(LevelProgressionTest, WinningALevelShowsItsTallyAndStartsTheNextWithAtLea
     for (auto [won, lives, livesAfter] : {std::tuple{2, 4, 4}, {1, 1, 3}}) {
         SCOPED_TRACE(won);
         SetUp();
-        OnlyLevelTrack onlyNext(won + 1);
         levelNumber = won;
         EXPECT_EQ(winLevel(lives), won);
         expectLevelStarted(won + 1, livesAfter);
@@ -78,7 +77,6 @@ TEST_F(LevelProgressionTest, WinningALevelShowsItsTallyAndStartsTheNextWithAtLea
 }
 
 TEST_F(LevelProgressionTest, AQuitDuringTheTallyStillLoadsTheNextLevel) {
-    OnlyLevelTrack onlyLevel2(2);
     levelNumber = 1;
     scripted::afterPresents(5, [] { scripted::pressKey(SDLK_ESCAPE); });
     startNextLevel();

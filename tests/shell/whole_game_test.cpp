@@ -7,6 +7,9 @@
 #include "support/game_fixture.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -114,6 +117,27 @@ TEST_F(WholeGameTest, PlaysFiveLevelsThroughTheTalliesToTheVictoryScreen) {
     EXPECT_FALSE(soundBank.isOpen());
     EXPECT_EQ(frontEnd.largeFont, nullptr);
     EXPECT_EQ(tileBank.openSpace, nullptr);
+}
+
+// Without its level file there is no maze to play: the game must not take the empty grid for a
+// level won and show its tally. It ends after the intro, everything released, with status 1.
+TEST_F(WholeGameTest, AMissingLevelFileEndsTheGameWithStatusOne) {
+    char folder[] = "/tmp/tamberlo_nolevels_XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    ASSERT_EQ(chdir(folder), 0);
+    scripted::movePointer(80, 550);
+    scripted::holdLeftButton(true);
+    // Should the game run on, a quit keeps the test from hanging.
+    scripted::afterPresents(5, [] { scripted::queueQuit(); });
+    testing::internal::CaptureStderr();
+    const int status = runGame(0, nullptr);
+    const std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(chdir(TAMBERLO_GAME_DIR), 0);
+    rmdir(folder);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(scripted::script.presents, 1) << "a frame or a tally followed the intro";
+    EXPECT_NE(report.find("level1.txt"), std::string::npos) << report;
+    EXPECT_FALSE(soundBank.isOpen());
 }
 
 } // namespace

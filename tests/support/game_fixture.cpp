@@ -23,7 +23,7 @@ const std::map<char, int32_t> legend{
 
 void reloadIfReleased(SDL_Surface*& image, const char* path) {
     if (image == nullptr) {
-        image = loadImage(path);
+        image = loadImage(path, screenPicture);
     }
 }
 
@@ -62,7 +62,8 @@ void resetGameState() {
     yellowEnemy.attachSprites(&yellowSet, screen, &scaredGreySet, &scaredWhiteSet);
     mazeGrid = MazeGrid{};
     bombSites.clear();
-    quitRequested = levelNumber = ediblesLeft = levelSeconds = 0;
+    quitRequested = exitStatus = levelNumber = ediblesLeft = levelSeconds = 0;
+    hudLabelsDrawn = false;
     levelStartTicks = 0;
     prevLives = prevBombs = prevScore = prevWarps = 0;
     keyState = nullptr;

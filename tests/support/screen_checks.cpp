@@ -35,12 +35,6 @@ int recordingFlip(SDL_Surface* surface) {
     return scriptedFlip(surface);
 }
 
-Mix_Music** levelTrack(size_t index) {
-    Mix_Music** tracks[] = {&soundBank.level1Music, &soundBank.level2Music, &soundBank.level3Music,
-                            &soundBank.level4Music, &soundBank.level5Music};
-    return tracks[index];
-}
-
 } // namespace
 
 Uint32 surfacePixel(SDL_Surface* surface, int x, int y) {
@@ -141,22 +135,6 @@ int channelsPlaying(Mix_Chunk* chunk) {
         count += Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == chunk ? 1 : 0;
     }
     return count;
-}
-
-OnlyLevelTrack::OnlyLevelTrack(int32_t level) {
-    for (size_t index = 0; index < saved.size(); ++index) {
-        saved[index] = *levelTrack(index);
-        if (static_cast<int32_t>(index) + 1 != level) {
-            *levelTrack(index) = nullptr;
-        }
-    }
-}
-
-OnlyLevelTrack::~OnlyLevelTrack() {
-    Mix_HaltMusic();
-    for (size_t index = 0; index < saved.size(); ++index) {
-        *levelTrack(index) = saved[index];
-    }
 }
 
 PassRecorder::PassRecorder(std::function<void(int)> check) : previousFlip(platform.flip) {

@@ -61,19 +61,6 @@ bool drawnAt(SDL_Surface* picture, int x, int y);
 // How many mixer channels are playing this effect right now.
 int channelsPlaying(Mix_Chunk* chunk);
 
-// Keeps only one level's track loaded while it lives, so that music playing can only be that
-// track. Level 0 unloads them all.
-class OnlyLevelTrack {
-  public:
-    explicit OnlyLevelTrack(int32_t level);
-    ~OnlyLevelTrack();
-    OnlyLevelTrack(const OnlyLevelTrack&) = delete;
-    OnlyLevelTrack& operator=(const OnlyLevelTrack&) = delete;
-
-  private:
-    std::array<Mix_Music*, 5> saved{};
-};
-
 // Calls a check after every present (frame or screen pass) with the present's number, as the
 // pass was presented and before the script acts on it, then silences the effects so that the
 // next check sees only what the next pass started.

@@ -72,6 +72,8 @@ void install(Uint32 startTicks) {
     platform.getMouseState = &getMouseState;
     platform.delay = &delay;
     platform.flip = &flip;
+    // A partial present is a present: it goes through whatever flip is installed.
+    platform.updateRects = [](SDL_Surface* surface, int, SDL_Rect*) { platform.flip(surface); };
     platform.videoDepth = 32;
 }
 

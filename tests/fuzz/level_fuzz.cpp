@@ -1,0 +1,18 @@
+// Fuzz target: any text through the game's level reader, and a text it reads as a sound level
+// through levelcheck's checks and its chase with the game's own enemies.
+#include "chase_report.h"
+#include "level_checks.h"
+#include "maze/level_text.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const LevelText level =
+        parseLevelText(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (level.faults.empty() && checkLevel(level.cells).empty()) {
+        checkChase(level.cells);
+    }
+    return 0;
+}
