@@ -3,24 +3,97 @@
 
 #include <SDL_image.h>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 void reportDataProblem(const char* what, const char* path, const char* reason) {
     std::fprintf(stderr, "tamberlo-adventure: cannot load %s \"%s\": %s\n", what, path, reason);
 }
 
+namespace {
+
+Uint32 littleEndian32(const std::vector<Uint8>& bytes, size_t at) {
+    return bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+           static_cast<Uint32>(bytes[at + 3]) << 24;
+}
+
+Uint32 bigEndian32(const std::vector<Uint8>& bytes, size_t at) {
+    return static_cast<Uint32>(bytes[at]) << 24 | bytes[at + 1] << 16 | bytes[at + 2] << 8 |
+           bytes[at + 3];
+}
+
+std::string sizeMismatch(long width, long height, PictureSize expected) {
+    return "it is " + std::to_string(width) + " x " + std::to_string(height) + " pixels, " +
+           std::to_string(expected.width) + " x " + std::to_string(expected.height) + " expected";
+}
+
+// What is wrong with a BMP or PNG file before it is decoded, or nothing: a file shorter than its
+// header says, or a header announcing another size. The decoders read past the end of a short
+// file as if it held pixels, and allocate whatever size a header claims.
+std::string headerProblem(const std::vector<Uint8>& bytes, PictureSize expected) {
+    constexpr size_t bmpHeaderBytes = 54;
+    constexpr size_t pngHeaderBytes = 24;
+    const size_t size = bytes.size();
+    if (size >= 2 && bytes[0] == 'B' && bytes[1] == 'M') {
+        if (size < bmpHeaderBytes) {
+            return "the file is cut short";
+        }
+        const Uint32 declared = littleEndian32(bytes, 2);
+        if (declared != 0 && size < declared) {
+            return "the file is cut short";
+        }
+        const Sint32 width = static_cast<Sint32>(littleEndian32(bytes, 18));
+        const Sint32 height = static_cast<Sint32>(littleEndian32(bytes, 22));
+        if (width != expected.width || (height != expected.height && height != -expected.height)) {
+            return sizeMismatch(width, height < 0 ? -static_cast<long>(height) : height, expected);
+        }
+    } else if (size >= 4 && bytes[0] == 0x89 && bytes[1] == 'P' && bytes[2] == 'N' &&
+               bytes[3] == 'G') {
+        if (size < pngHeaderBytes) {
+            return "the file is cut short";
+        }
+        if (bigEndian32(bytes, 16) != static_cast<Uint32>(expected.width) ||
+            bigEndian32(bytes, 20) != static_cast<Uint32>(expected.height)) {
+            return sizeMismatch(bigEndian32(bytes, 16), bigEndian32(bytes, 20), expected);
+        }
+    }
+    return {};
+}
+
+std::vector<Uint8> readFile(const char* path) {
+    std::vector<Uint8> bytes;
+    SDL_RWops* file = SDL_RWFromFile(path, "rb");
+    if (file == nullptr) {
+        return bytes;
+    }
+    Uint8 block[4096];
+    for (int got = 0; (got = SDL_RWread(file, block, 1, sizeof block)) > 0;) {
+        bytes.insert(bytes.end(), block, block + got);
+    }
+    SDL_RWclose(file);
+    return bytes;
+}
+
+} // namespace
+
 bool hasExpectedSize(const SDL_Surface* picture, const char* path, PictureSize expected) {
     if (picture->w == expected.width && picture->h == expected.height) {
         return true;
     }
-    char reason[96];
-    std::snprintf(reason, sizeof reason, "it is %d x %d pixels, %d x %d expected", picture->w,
-                  picture->h, static_cast<int>(expected.width), static_cast<int>(expected.height));
-    reportDataProblem("image", path, reason);
+    reportDataProblem("image", path, sizeMismatch(picture->w, picture->h, expected).c_str());
     return false;
 }
 
 SDL_Surface* loadImage(const char* path, PictureSize expected) {
-    SDL_Surface* loaded = IMG_Load(path);
+    const std::vector<Uint8> bytes = readFile(path);
+    if (const std::string problem = headerProblem(bytes, expected); !problem.empty()) {
+        reportDataProblem("image", path, problem.c_str());
+        return nullptr;
+    }
+    SDL_Surface* loaded =
+        bytes.empty()
+            ? IMG_Load(path)
+            : IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
     if (loaded == nullptr) {
         reportDataProblem("image", path, IMG_GetError());
         return nullptr;

@@ -46,15 +46,15 @@ TEST_F(SoundBankTest, IndexTableSendsEachNumberToItsSoundAndRepeats) {
 }
 
 TEST_F(SoundBankTest, AnEffectTakesAFreeChannelOfEightAndTheMusicStopsAlone) {
-    soundBank.playSound(3);
-    EXPECT_EQ(Mix_Playing(-1), 1);
-    EXPECT_EQ(channelsPlaying(soundBank.dropBombSound), 1);
     soundBank.playSound(MusicLevel1);
     EXPECT_EQ(Mix_PlayingMusic(), 1);
     // Only the track playing is loaded: each is a whole synthesizer.
     soundBank.playSound(MusicLevel2);
     EXPECT_EQ(Mix_PlayingMusic(), 1);
     EXPECT_EQ(soundBank.loadedTrack(), MusicLevel2 - MusicIntro);
+    soundBank.playSound(3);
+    EXPECT_EQ(Mix_Playing(-1), 1);
+    EXPECT_EQ(channelsPlaying(soundBank.dropBombSound), 1);
     soundBank.stopMusic();
     EXPECT_EQ(Mix_PlayingMusic(), 0);
     EXPECT_EQ(Mix_Playing(-1), 1) << "stopping the music leaves the effects alone";

@@ -22,6 +22,8 @@ class HudTest : public GameTest {
     void SetUp() override {
         GameTest::SetUp();
         levelStartTicks = levelStart;
+        // The level's first frame has drawn the labels.
+        hudLabelsDrawn = true;
         player.score = prevScore = 120;
         player.bombs = prevBombs = 2;
         player.lives = prevLives = 3;
@@ -82,6 +84,7 @@ TEST_F(HudTest, InTheFirstSecondEveryLabelAndValueIsDrawn) {
 
 // The level's first frame may come late (P held as it opens, a stall): the labels still come.
 TEST_F(HudTest, ALevelWhoseFirstFrameComesLateGetsItsLabelsOnce) {
+    hudLabelsDrawn = false;
     drawAt(5000);
     expectLabelsAndCounters();
     fillScreen(marker);
