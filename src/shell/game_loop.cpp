@@ -38,6 +38,18 @@ Uint32 runFrameSteps() {
     }
     drawMaze();
     handleEvents();
+    advancePlay();
+    updateBombs();
+    frontEnd.tickBanner();
+    drawHud();
+    drawActors();
+    if (player.lives <= 0) {
+        frontEnd.runGameOver();
+    }
+    return frameStart;
+}
+
+void advancePlay() {
     if (player.state == Active) {
         movePlayer();
         for (Actor* enemy : enemies) {
@@ -52,14 +64,6 @@ Uint32 runFrameSteps() {
     for (Actor* enemy : enemies) {
         enemy->tickStateTimer();
     }
-    updateBombs();
-    frontEnd.tickBanner();
-    drawHud();
-    drawActors();
-    if (player.lives <= 0) {
-        frontEnd.runGameOver();
-    }
-    return frameStart;
 }
 
 void drawActors() {

@@ -12,6 +12,10 @@ void startGame();
 // One frame of play, without its closing wait; returns the frame's start tick.
 Uint32 runFrameSteps();
 
+// The moves, contacts and state timers of one frame: everything play does between reading the
+// keys and drawing. It draws nothing and reads only the held keys.
+void advancePlay();
+
 // Draws the player, and the enemies unless the player is knocked out, then presents the frame.
 void drawActors();
 
