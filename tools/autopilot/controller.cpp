@@ -21,7 +21,10 @@ constexpr int32_t horizonFrames = 96;
 // A caught trial is worth far less than any other, and less the sooner it is caught.
 constexpr double caughtValue = -1e6;
 constexpr double perFrameSurvived = 1000.0;
-constexpr double caughtBelow = caughtValue / 2;
+// Caught within this many frames whatever the bot does: it is cornered. Later catches in a
+// trial say more about the trial's simple steering than about the player's position.
+constexpr int32_t corneredFrames = 48;
+constexpr double caughtBelow = caughtValue + perFrameSurvived * corneredFrames;
 // The end of a trial: distance from the threats is worth more than being close to a dot.
 constexpr double safetyWeight = 2.0;
 constexpr double dotDistanceWeight = 3.0;
@@ -30,6 +33,8 @@ constexpr int32_t safeEnough = 5;
 constexpr double keepBonus = 0.5;
 // Mid-cell turns are weighed only when a threat is this close.
 constexpr int32_t closeThreat = 2;
+// An enemy this close behind gets a bomb dropped in its path.
+constexpr int32_t onHeels = 2;
 // With no dot eaten for this long, the bot warps, then gives up a life.
 constexpr int32_t stuckFrames = 900;
 
@@ -132,6 +137,9 @@ void Controller::playFrame() {
     watchProgress();
     if (blastWouldCatch()) {
         pressKey(SDLK_SPACE);
+    } else if (nearestThreat(threatDistances()) <= onHeels && bombKeyDrops()) {
+        // A bomb left in the path of an enemy on the player's heels goes off under it.
+        pressKey(SDLK_SPACE);
     }
     if (player.warps > 0 && ediblesLeft > 0 && stepsToNearestDot() >= unreachable) {
         // No dot can be walked to from here: only a warp gets there.
@@ -162,6 +170,19 @@ void Controller::playFrame() {
                 best = way;
                 bestValue = value;
             }
+        }
+        if (std::getenv("AP_DUMP")) {
+            for (int r = 0; r < mazeRows; ++r) {
+                for (int c = 0; c < mazeColumns; ++c) {
+                    char ch = isWallCode(mazeGrid.at(r, c)) ? '#' : isDotCode(mazeGrid.at(r, c)) ? '.' : mazeGrid.at(r,c) == PowerItem ? 'o' : ' ';
+                    if (actorCell(player) == r * 25 + c) ch = 'P';
+                    for (int k = 0; k < 4; ++k) if (actorCell(*enemies[k]) == r * 25 + c) ch = enemies[k]->state == Active ? "ABCD"[k] : "abcd"[k];
+                    std::fputc(ch, stderr);
+                }
+                std::fputc('\n', stderr);
+            }
+            for (auto* e : enemies) std::fprintf(stderr, " %d,%d d%d s%d", e->x, e->y, e->direction, e->state);
+            std::fprintf(stderr, " player %d,%d d%d\n", player.x, player.y, player.direction);
         }
         if (std::getenv("AP_TRACE")) std::fprintf(stderr, "CORNERED level %d at %d,%d bomb %d value %f\n", levelNumber, player.x, player.y, bomb, bestValue);
         if (bomb && bestValue >= caughtBelow) {

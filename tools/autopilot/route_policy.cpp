@@ -53,12 +53,12 @@ Cell frightenedEnemyGoal(const DistanceField& distance) {
     return best;
 }
 
-Cell chooseGoal(const DistanceField& distance, const DistanceField& threats) {
+Cell chooseGoal(const DistanceField& distance, const DistanceField& threats, bool chased) {
     const Cell prey = frightenedEnemyGoal(distance);
     if (prey != noCell) {
         return prey;
     }
-    if (nearestThreat(threats) <= chasedWithin) {
+    if (chased) {
         const Cell power = nearest(distance, [&](Cell cell) {
             return mazeGrid.cells[cell] == PowerItem && distance[cell] < threats[cell];
         });
@@ -118,14 +118,25 @@ int32_t routeHeading() {
         return None;
     }
     const DistanceField threats = threatDistances();
-    const DistanceField costs = dangerCosts(threats);
+    const DistanceField plain = distancesFrom({here}, Walker::Player);
+    const bool chased = nearestThreat(threats) <= chasedWithin;
+    DistanceField costs = dangerCosts(threats);
+    for (Cell cell = 0; cell < mazeCells; ++cell) {
+        if (cell != here && threats[cell] <= plain[cell]) {
+            // A threat gets there first: no route goes through.
+            costs[cell] = unreachable;
+        } else if (!chased && mazeGrid.cells[cell] == PowerItem && costs[cell] < unreachable) {
+            // Power items are kept for when an enemy is on the player's heels.
+            costs[cell] = maxExtraCost;
+        }
+    }
     DistanceField distance = distancesFrom({here}, Walker::Player, &costs);
-    Cell goal = chooseGoal(distance, threats);
+    Cell goal = chooseGoal(distance, threats, chased);
     if (goal == noCell) {
         // Every goal is behind a threat: plan as if the way were clear, and let the trials
         // judge whether it is.
-        distance = distancesFrom({here}, Walker::Player);
-        goal = chooseGoal(distance, threats);
+        distance = plain;
+        goal = chooseGoal(distance, threats, chased);
     }
     const int32_t heading = firstHeadingToward(here, goal, distance);
     return heading != None ? heading : safestExit(threats);
