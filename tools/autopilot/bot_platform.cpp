@@ -67,8 +67,8 @@ int flip(SDL_Surface*) {
 Platform botPlatform() {
     // Headless runs ask for 32 bits: the dummy driver's default depth is palettized.
     constexpr int headlessDepth = 32;
-    return Platform{&getTicks, &pollEvent, &getKeyState, &getMouseState, &delay, &flip,
-                    headlessDepth};
+    return Platform{&getTicks, &pollEvent, &getKeyState, &getMouseState,
+                    &delay,    &flip,      headlessDepth};
 }
 
 void resetBotInput() {

@@ -8,8 +8,6 @@
 #include "shell/game_state.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
 
 namespace autopilot {
@@ -37,6 +35,8 @@ constexpr int32_t closeThreat = 2;
 constexpr int32_t onHeels = 2;
 // With no dot eaten for this long, the bot warps, then gives up a life.
 constexpr int32_t stuckFrames = 900;
+// After this long without a dot, the bot fetches a power item to get past the enemies.
+constexpr int32_t powerHuntFrames = 300;
 
 double caught(int32_t frame) {
     return caughtValue + perFrameSurvived * frame;
@@ -112,20 +112,16 @@ void Controller::watchProgress() {
     if (ediblesLeft != lastEdibles) {
         lastEdibles = ediblesLeft;
         framesWithoutDot = 0;
+        seekPowerItems(false);
         return;
     }
-    if (std::getenv("AP_TRACE") && framesWithoutDot > 600 && framesWithoutDot % 8 == 0) {
-        std::fprintf(stderr, "  p %d,%d d%d |", player.x/32, player.y/32, player.direction);
-        for (auto* e : enemies) std::fprintf(stderr, " %d,%d s%d t%d", e->x/32, e->y/32, e->state, e->stateTimer);
-        for (int c = 0; c < mazeCells; ++c) if (isDotCode(mazeGrid.cells[c])) std::fprintf(stderr, " dot %d,%d", c%25, c/25);
-        std::fprintf(stderr, "\n");
-    }
-    if (++framesWithoutDot < stuckFrames) {
+    seekPowerItems(++framesWithoutDot >= powerHuntFrames);
+    if (framesWithoutDot < stuckFrames) {
         return;
     }
     // Walking gets nowhere: a warp lands somewhere new, and a lost life starts afresh.
     framesWithoutDot = 0;
-    if (std::getenv("AP_TRACE")) std::fprintf(stderr, "STUCK level %d at %d,%d left %d\n", levelNumber, player.x, player.y, ediblesLeft);
+    seekPowerItems(false);
     pressKey(player.warps > 0 ? SDLK_z : SDLK_k);
 }
 
@@ -135,15 +131,15 @@ void Controller::playFrame() {
         return;
     }
     watchProgress();
-    if (blastWouldCatch()) {
-        pressKey(SDLK_SPACE);
-    } else if (nearestThreat(threatDistances()) <= onHeels && bombKeyDrops()) {
+    // One press of the bomb key a frame: a second would set off the bomb just dropped.
+    bool bombKeyPressed = false;
+    if (blastWouldCatch() || (nearestThreat(threatDistances()) <= onHeels && bombKeyDrops())) {
         // A bomb left in the path of an enemy on the player's heels goes off under it.
         pressKey(SDLK_SPACE);
+        bombKeyPressed = true;
     }
     if (player.warps > 0 && ediblesLeft > 0 && stepsToNearestDot() >= unreachable) {
         // No dot can be walked to from here: only a warp gets there.
-        if (std::getenv("AP_TRACE")) std::fprintf(stderr, "UNREACHABLE level %d at %d,%d\n", levelNumber, player.x, player.y);
         pressKey(SDLK_z);
         return;
     }
@@ -163,7 +159,7 @@ void Controller::playFrame() {
     }
     if (bestValue < caughtBelow) {
         // Cornered: a bomb dropped here may stop the chase; failing that, warp away.
-        const bool bomb = bombKeyDrops();
+        const bool bomb = !bombKeyPressed && bombKeyDrops();
         for (int32_t way : bomb ? playerExits() : std::vector<int32_t>{}) {
             const double value = tryHeading(way, true);
             if (value > bestValue) {
@@ -171,20 +167,6 @@ void Controller::playFrame() {
                 bestValue = value;
             }
         }
-        if (std::getenv("AP_DUMP")) {
-            for (int r = 0; r < mazeRows; ++r) {
-                for (int c = 0; c < mazeColumns; ++c) {
-                    char ch = isWallCode(mazeGrid.at(r, c)) ? '#' : isDotCode(mazeGrid.at(r, c)) ? '.' : mazeGrid.at(r,c) == PowerItem ? 'o' : ' ';
-                    if (actorCell(player) == r * 25 + c) ch = 'P';
-                    for (int k = 0; k < 4; ++k) if (actorCell(*enemies[k]) == r * 25 + c) ch = enemies[k]->state == Active ? "ABCD"[k] : "abcd"[k];
-                    std::fputc(ch, stderr);
-                }
-                std::fputc('\n', stderr);
-            }
-            for (auto* e : enemies) std::fprintf(stderr, " %d,%d d%d s%d", e->x, e->y, e->direction, e->state);
-            std::fprintf(stderr, " player %d,%d d%d\n", player.x, player.y, player.direction);
-        }
-        if (std::getenv("AP_TRACE")) std::fprintf(stderr, "CORNERED level %d at %d,%d bomb %d value %f\n", levelNumber, player.x, player.y, bomb, bestValue);
         if (bomb && bestValue >= caughtBelow) {
             pressKey(SDLK_SPACE);
         } else if (player.warps > 0) {

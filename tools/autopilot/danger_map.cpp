@@ -24,8 +24,8 @@ constexpr int32_t threatCap = 12;
 } // namespace
 
 bool isThreat(const Actor& enemy) {
-    return enemy.state == Active || (enemy.state == Scared && enemy.stateTimerActive &&
-                                     enemy.stateTimer < wakingFrames);
+    return enemy.state == Active ||
+           (enemy.state == Scared && enemy.stateTimerActive && enemy.stateTimer < wakingFrames);
 }
 
 DistanceField threatDistances() {

@@ -4,7 +4,6 @@
 #include "actors/player_control.h"
 #include "shell/game_state.h"
 
-
 namespace autopilot {
 
 namespace {
@@ -35,7 +34,9 @@ bool walkable(Cell cell, Walker walker) {
     return !isWallCode(code) && !(walker == Walker::Player && code == Door);
 }
 
-Cell neighbour(Cell cell, int32_t heading) {
+namespace {
+
+Cell computeNeighbour(Cell cell, int32_t heading) {
     int32_t row = rowOf(cell);
     int32_t column = columnOf(cell);
     switch (heading) {
@@ -57,6 +58,25 @@ Cell neighbour(Cell cell, int32_t heading) {
     return MazeGrid::inside(row, column) ? cellOf(row, column) : noCell;
 }
 
+// The grid's shape never changes, so the steps are worked out once.
+const std::array<std::array<Cell, 4>, mazeCells> steps = [] {
+    std::array<std::array<Cell, 4>, mazeCells> table{};
+    for (Cell cell = 0; cell < mazeCells; ++cell) {
+        for (int32_t heading : headings) {
+            table[cell][heading] = computeNeighbour(cell, heading);
+        }
+    }
+    return table;
+}();
+
+} // namespace
+
+Cell neighbour(Cell cell, int32_t heading) {
+    return cell >= 0 && cell < mazeCells && heading >= North && heading <= East
+               ? steps[cell][heading]
+               : noCell;
+}
+
 int32_t headingBetween(Cell from, Cell to) {
     for (int32_t heading : headings) {
         if (neighbour(from, heading) == to) {
@@ -72,7 +92,8 @@ DistanceField distancesFrom(const std::vector<Cell>& sources, Walker walker,
     distance.fill(unreachable);
     // Dial's buckets: every step costs between 1 and maxStepCost, so a ring of that many
     // buckets holds all open cells, and cells come out in order of distance.
-    std::array<std::vector<Cell>, maxStepCost + 1> ring;
+    // Kept between calls so its buckets keep their memory; every call leaves them empty.
+    static std::array<std::vector<Cell>, maxStepCost + 1> ring;
     int32_t open = 0;
     for (Cell source : sources) {
         if (source != noCell && distance[source] != 0) {

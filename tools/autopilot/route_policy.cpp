@@ -14,6 +14,8 @@ constexpr int32_t chaseSpareFrames = 16;
 constexpr int32_t chasedWithin = 5;
 constexpr int32_t framesPerCell = tileSize / walkStep;
 
+bool seekingPower = false;
+
 int32_t reverseOf(int32_t heading) {
     constexpr int32_t reversed[] = {South, North, East, West, None};
     return heading >= North && heading <= None ? reversed[heading] : None;
@@ -95,6 +97,10 @@ int32_t safestExit(const DistanceField& threats) {
 
 } // namespace
 
+void seekPowerItems(bool seek) {
+    seekingPower = seek;
+}
+
 std::vector<int32_t> playerExits() {
     std::vector<int32_t> exits;
     if (!onCellCorner(player)) {
@@ -119,7 +125,7 @@ int32_t routeHeading() {
     }
     const DistanceField threats = threatDistances();
     const DistanceField plain = distancesFrom({here}, Walker::Player);
-    const bool chased = nearestThreat(threats) <= chasedWithin;
+    const bool chased = seekingPower || nearestThreat(threats) <= chasedWithin;
     DistanceField costs = dangerCosts(threats);
     for (Cell cell = 0; cell < mazeCells; ++cell) {
         if (cell != here && threats[cell] <= plain[cell]) {

@@ -11,6 +11,10 @@ namespace autopilot {
 // The heading to take at the player's current cell, or None when nothing is worth going to.
 int32_t routeHeading();
 
+// While set, the player heads for a power item as if chased: after a long time without a dot,
+// frightened enemies are the way into corners they guard.
+void seekPowerItems(bool seek);
+
 // The ways the player can walk from where he stands: every free way at a cell corner, else
 // on along his heading or back.
 std::vector<int32_t> playerExits();
