@@ -52,11 +52,13 @@ start_xvfb() {
   fail "could not start Xvfb"
 }
 
-# Starts the game in the run directory copy with any extra environment given as arguments.
+# Starts the game in the run directory copy with any extra environment given as arguments,
+# and the command-line options in game_args.
 game_env=()
+game_args=()
 start_game() {
   game_env=("$@")
-  (cd "$work/game" && exec env "$@" ./tamberlo-adventure >"$work/game.out" 2>"$work/game.err") &
+  (cd "$work/game" && exec env "$@" ./tamberlo-adventure "${game_args[@]}" >"$work/game.out" 2>"$work/game.err") &
   game_pid=$!
 }
 
