@@ -95,7 +95,6 @@ class DemoWriter {
 
     // The text written since the last call.
     std::string takeText();
-    size_t bufferedBytes() const { return text.size(); }
     uint32_t presents() const { return presentCount; }
 
   private:

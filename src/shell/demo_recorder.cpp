@@ -17,9 +17,6 @@
 
 namespace {
 
-// Text is written to the file in pieces of about this size.
-constexpr size_t writeChunk = 64 * 1024;
-
 Platform wrapped;
 std::optional<DemoWriter> writer;
 std::FILE* file = nullptr;
@@ -71,9 +68,9 @@ Uint8 recordMouseState(int* x, int* y) {
 int recordFlip(SDL_Surface* surface) {
     const int result = wrapped.flip(surface);
     writer->present();
-    if (writer->bufferedBytes() >= writeChunk) {
-        writeOut();
-    }
+    // Each frame goes to the file's buffer at once, so a game killed midway leaves its demo
+    // but for the last few kilobytes.
+    writeOut();
     return result;
 }
 

@@ -13,6 +13,9 @@ find_window
 sleep 1
 click_at "$window" 80 550
 sleep 1
+# A give-up spins for 85 frames (2.4 s) before the life is lost.
+xdotool key --window "$window" k
+sleep 3
 xdotool keydown --window "$window" Right
 sleep 0.8
 xdotool keyup --window "$window" Right
@@ -24,8 +27,6 @@ xdotool key --window "$window" p
 sleep 0.5
 xdotool key --window "$window" p
 sleep 0.3
-xdotool key --window "$window" k
-sleep 0.5
 xdotool key --window "$window" Escape
 wait_game
 [[ "$game_status" == 0 ]] || fail "recording: exit status $game_status"
@@ -49,6 +50,11 @@ game_args=(--replay "$demo" --realtime)
 start=$(date +%s%N)
 start_game SDL_AUDIODRIVER=dummy
 find_window
+# The replay lasts as long as the game did: give it up to 30 s before wait_game's own 10 s.
+for _ in $(seq 1 300); do
+  kill -0 "$game_pid" 2>/dev/null || break
+  sleep 0.1
+done
 wait_game
 realtime_ms=$((($(date +%s%N) - start) / 1000000))
 [[ "$game_status" == 0 ]] || fail "realtime replay: exit status $game_status"
