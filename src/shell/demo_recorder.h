@@ -17,7 +17,8 @@
 // game at a time.
 std::string startRecording(const std::string& path, uint32_t seed);
 
-// Presents recorded so far.
+// Presents recorded so far: the frames of play and the passes of the screens (menu, pause,
+// tally, game over, victory). This is the "frames" of the summary line.
 uint32_t recordedFrames();
 
 // Writes the end line, closes the file and puts the wrapped platform back. Returns an empty

@@ -38,7 +38,7 @@ start_xvfb() {
   local n
   for n in $(seq 90 140); do
     [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.out" 2>&1 &
+    Xvfb ":$n" -noreset -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.out" 2>&1 &
     xvfb_pid=$!
     export DISPLAY=":$n"
     for _ in $(seq 1 100); do
