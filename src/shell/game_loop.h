@@ -3,11 +3,15 @@
 
 #include <SDL.h>
 
-// Runs the whole game; returns 0 after the player quits.
+// Runs the whole game as the command line asks (see command_line.h): with no option it plays
+// and returns 0 after the player quits.
 int runGame(int argc, char* argv[]);
 
 // Everything start-up does before the first frame: window, assets, intro menu, level 1.
 void startGame();
+
+// Frames of play, each with its closing wait, until the player quits.
+void runFrames();
 
 // One frame of play, without its closing wait; returns the frame's start tick.
 Uint32 runFrameSteps();

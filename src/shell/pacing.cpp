@@ -37,3 +37,8 @@ void presentScreen() {
     lastScreenPresent = platform.getTicks();
     screenPresentedBefore = true;
 }
+
+void resetScreenPacing() {
+    lastScreenPresent = 0;
+    screenPresentedBefore = false;
+}

@@ -16,3 +16,8 @@ void waitForFrameEnd(Uint32 frameStart);
 // than a 60 Hz display would, sleeping in between, so figures, counters and texts move at the
 // same speed on every machine.
 void presentScreen();
+
+// Forgets the last screen present, as at start-up, so that the next screen pass presents at
+// once. A game recorded or replayed after another one in the same process then paces its
+// screens exactly as in a fresh process.
+void resetScreenPacing();
