@@ -40,7 +40,6 @@ RunResult playWholeGame(int32_t frameLimit) {
         waitForFrameEnd(runFrameSteps());
         result.report.afterFrame();
     }
-    shutdownGame();
     return result;
 }
 

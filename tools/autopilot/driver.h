@@ -13,8 +13,8 @@ struct RunResult {
     LevelReport report;
 };
 
-// Plays from the intro menu until the victory screen (or the frame limit) and shuts the game
-// down. The platform seam must already point at the bot's seam, possibly wrapped.
+// Plays from the intro menu until the victory screen (or the frame limit). The platform seam
+// must already point at the bot's seam, possibly wrapped; the caller shuts the game down.
 RunResult playWholeGame(int32_t frameLimit);
 
 } // namespace autopilot
