@@ -1,5 +1,6 @@
 // Measures the game's frame loop on level 1:
-//   frame_bench cost [FRAMES]   the work of one frame (everything but the wait), headless
+//   frame_bench cost [FRAMES [DEMO]]  the work of one frame (everything but the wait), headless;
+//                                     with DEMO, while recording the frames into that file
 //   frame_bench pacing [SECONDS] the frame period and the CPU used by the real paced loop
 // Run from the run directory (build/game). bench/run.sh runs both under Xvfb.
 #include "actors/actor.h"
@@ -11,6 +12,7 @@
 #include "maze/bomb_site.h"
 #include "maze/level_progression.h"
 #include "maze/maze_grid.h"
+#include "shell/demo_recorder.h"
 #include "shell/game_loop.h"
 #include "shell/game_state.h"
 #include "shell/pacing.h"
@@ -68,21 +70,33 @@ double cpuSeconds() {
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-int frameCost(int frames) {
+int frameCost(int frames, const char* demoPath) {
     platform.videoDepth = 32;
+    if (demoPath != nullptr) {
+        if (std::string error = startRecording(demoPath, 1); !error.empty()) {
+            std::fprintf(stderr, "%s\n", error.c_str());
+            return 2;
+        }
+    }
     loadEverything();
     std::vector<double> costs;
+    double total = 0;
     for (int frame = 0; frame < frames; ++frame) {
         steer(frame);
         auto start = std::chrono::steady_clock::now();
         runFrameSteps();
         auto end = std::chrono::steady_clock::now();
         costs.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        total += costs.back();
     }
-    std::printf("frame work over %d frames of level 1 (video driver %s): median %.3f ms, "
-                "p99 %.3f ms, max %.3f ms\n",
-                frames, std::getenv("SDL_VIDEODRIVER"), percentile(costs, 0.5),
-                percentile(costs, 0.99), percentile(costs, 1.0));
+    std::printf("frame work over %d frames of level 1 (video driver %s%s): median %.3f ms, "
+                "mean %.3f ms, p99 %.3f ms, max %.3f ms\n",
+                frames, std::getenv("SDL_VIDEODRIVER"), demoPath ? ", recording" : "",
+                percentile(costs, 0.5), total / frames, percentile(costs, 0.99),
+                percentile(costs, 1.0));
+    if (demoPath != nullptr) {
+        finishRecording();
+    }
     shutdownGame();
     return 0;
 }
@@ -122,11 +136,11 @@ int pacing(int seconds) {
 int main(int argc, char* argv[]) {
     const std::string mode = argc > 1 ? argv[1] : "cost";
     if (mode == "cost") {
-        return frameCost(argc > 2 ? std::atoi(argv[2]) : 2000);
+        return frameCost(argc > 2 ? std::atoi(argv[2]) : 2000, argc > 3 ? argv[3] : nullptr);
     }
     if (mode == "pacing") {
         return pacing(argc > 2 ? std::atoi(argv[2]) : 10);
     }
-    std::fprintf(stderr, "usage: frame_bench cost [FRAMES] | pacing [SECONDS]\n");
+    std::fprintf(stderr, "usage: frame_bench cost [FRAMES [DEMO]] | pacing [SECONDS]\n");
     return 2;
 }

@@ -13,6 +13,8 @@
 #include "maze/level_build.h"
 #include "maze/level_progression.h"
 #include "screens/hud.h"
+#include "shell/command_line.h"
+#include "shell/demo_session.h"
 #include "shell/game_state.h"
 #include "shell/pacing.h"
 #include "shell/platform.h"
@@ -49,6 +51,18 @@ Uint32 runFrameSteps() {
     }
     drawMaze();
     handleEvents();
+    advancePlay();
+    updateBombs();
+    frontEnd.tickBanner();
+    drawHud();
+    drawActors();
+    if (player.lives <= 0) {
+        frontEnd.runGameOver();
+    }
+    return frameStart;
+}
+
+void advancePlay() {
     if (player.state == Active) {
         movePlayer();
         for (Actor* enemy : enemies) {
@@ -63,14 +77,6 @@ Uint32 runFrameSteps() {
     for (Actor* enemy : enemies) {
         enemy->tickStateTimer();
     }
-    updateBombs();
-    frontEnd.tickBanner();
-    drawHud();
-    drawActors();
-    if (player.lives <= 0) {
-        frontEnd.runGameOver();
-    }
-    return frameStart;
 }
 
 void drawActors() {
@@ -89,11 +95,26 @@ void shutdownGame() {
     releaseGlobalObjects();
 }
 
-int runGame(int, char*[]) {
-    startGame();
+void runFrames() {
     while (quitRequested == 0) {
         waitForFrameEnd(runFrameSteps());
     }
+}
+
+int runGame(int argc, char* argv[]) {
+    const CommandLine commandLine = parseCommandLine(argc, argv);
+    switch (commandLine.action) {
+    case CommandLine::Play:
+        break;
+    case CommandLine::Record:
+        return recordGame(commandLine.demoPath);
+    case CommandLine::Replay:
+        return replayGame(commandLine.demoPath, commandLine.realtime);
+    default:
+        return answerCommandLine(commandLine);
+    }
+    startGame();
+    runFrames();
     shutdownGame();
     return exitStatus;
 }

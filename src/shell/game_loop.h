@@ -3,14 +3,22 @@
 
 #include <SDL.h>
 
-// Runs the whole game; returns 0 after the player quits, 1 when a level file was unusable.
+// Runs the whole game as the command line asks (see command_line.h): with no option it plays
+// and returns 0 after the player quits, or 1 when a level file could not be used.
 int runGame(int argc, char* argv[]);
 
 // Everything start-up does before the first frame: window, assets, intro menu, level 1.
 void startGame();
 
+// Frames of play, each with its closing wait, until the player quits.
+void runFrames();
+
 // One frame of play, without its closing wait; returns the frame's start tick.
 Uint32 runFrameSteps();
+
+// The moves, contacts and state timers of one frame: everything play does between reading the
+// keys and drawing. It draws nothing and reads only the held keys.
+void advancePlay();
 
 // Draws the player, and the enemies unless the player is knocked out, then presents the frame.
 void drawActors();

@@ -47,3 +47,8 @@ void presentScreenArea(SDL_Rect area) {
     lastScreenPresent = platform.getTicks();
     screenPresentedBefore = true;
 }
+
+void resetScreenPacing() {
+    lastScreenPresent = 0;
+    screenPresentedBefore = false;
+}

@@ -19,3 +19,8 @@ void presentScreen();
 
 // The same, presenting only the given area of the window: the rest is as last presented.
 void presentScreenArea(SDL_Rect area);
+
+// Forgets the last screen present, as at start-up, so that the next screen pass presents at
+// once. A game recorded or replayed after another one in the same process then paces its
+// screens exactly as in a fresh process.
+void resetScreenPacing();

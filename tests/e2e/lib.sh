@@ -38,7 +38,7 @@ start_xvfb() {
   local n
   for n in $(seq 90 140); do
     [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.out" 2>&1 &
+    Xvfb ":$n" -noreset -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.out" 2>&1 &
     xvfb_pid=$!
     export DISPLAY=":$n"
     for _ in $(seq 1 100); do
@@ -52,11 +52,13 @@ start_xvfb() {
   fail "could not start Xvfb"
 }
 
-# Starts the game in the run directory copy with any extra environment given as arguments.
+# Starts the game in the run directory copy with any extra environment given as arguments,
+# and the command-line options in game_args.
 game_env=()
+game_args=()
 start_game() {
   game_env=("$@")
-  (cd "$work/game" && exec env "$@" ./tamberlo-adventure >"$work/game.out" 2>"$work/game.err") &
+  (cd "$work/game" && exec env "$@" ./tamberlo-adventure "${game_args[@]}" >"$work/game.out" 2>"$work/game.err") &
   game_pid=$!
 }
 

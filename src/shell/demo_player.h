@@ -1,0 +1,26 @@
+// Replaying a demo: a platform seam that answers every read of the game from the demo and from
+// nothing else, and stops the game with DemoDivergence as soon as the game asks for anything
+// the demo does not hold next.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "shell/demo_format.h"
+
+// Thrown out of the game's code by a read the demo cannot answer; the message says where.
+class DemoDivergence : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
+// Seeds rand as the recording did and installs the replaying seam over SDL's. Headless, delays
+// return at once; with `realtime` every clock reading waits until as much real time has passed
+// since the first as had passed in the recording, and presents keep the window alive.
+void startReplay(Demo demo, bool realtime);
+
+// Presents replayed so far.
+uint32_t replayedFrames();
+
+// Throws DemoDivergence unless the game has used up the whole demo; puts SDL's seam back.
+void finishReplay();

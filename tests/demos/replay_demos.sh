@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Replays every demo of this folder headless and compares each one's summary line with
+# expected.txt; with --refresh writes expected.txt anew instead (see refresh-expected.sh).
+# Usage: replay_demos.sh BINARY GAME_DIR [--refresh]
+set -euo pipefail
+binary=$(realpath "$1")
+game_dir=$2
+refresh=${3:-}
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d /tmp/tamberlo-demos.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+
+for demo in "$here"/*.demo; do
+  name=$(basename "$demo")
+  status=0
+  line=$(cd "$game_dir" && "$binary" --replay "$demo" 2>"$work/$name.err") || status=$?
+  if [[ $status != 0 ]]; then
+    echo "FAIL: $name: replay exit status $status" >&2
+    cat "$work/$name.err" >&2
+    [[ -n "$refresh" ]] && echo "(a demo the game leaves must be recorded again)" >&2
+    exit 1
+  fi
+  echo "$name $line" >>"$work/actual.txt"
+done
+
+if [[ -n "$refresh" ]]; then
+  cp "$work/actual.txt" "$here/expected.txt"
+  cat "$here/expected.txt"
+  exit 0
+fi
+if ! diff -u "$here/expected.txt" "$work/actual.txt" >&2; then
+  echo "FAIL: a replay ended elsewhere than expected.txt says (after a deliberate rule change:" \
+    "tests/demos/refresh-expected.sh BUILD_DIR)" >&2
+  exit 1
+fi
+echo "PASS: $(wc -l <"$work/actual.txt") demos replay into their expected states"

@@ -1,0 +1,315 @@
+// Demos: the file format's round trip and its refusal of damaged bytes, a scripted game that
+// replays into the very state it was recorded in, replays that leave the demo, and the state
+// hash's reach.
+#include "shell/demo_format.h"
+#include "shell/demo_player.h"
+#include "shell/demo_recorder.h"
+#include "shell/game_loop.h"
+#include "shell/state_hash.h"
+#include "support/game_fixture.h"
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+
+namespace {
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The demo without its end line, as lines.
+std::vector<std::string> unsealed(const std::string& demo) {
+    std::vector<std::string> lines;
+    std::istringstream stream(demo);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    lines.pop_back();
+    return lines;
+}
+
+// A demo of the given header and read lines with a correct end line.
+std::string sealed(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    Fnv64 checksum;
+    checksum.add(text.data(), text.size());
+    return text + "end " + std::to_string(lines.size() - 4) + " " + hexHash(checksum.value) + "\n";
+}
+
+// One event of every kind a token holds.
+std::vector<SDL_Event> everyKindOfEvent() {
+    std::vector<SDL_Event> events(7, SDL_Event{});
+    events[0].type = SDL_QUIT;
+    for (SDL_KeyboardEvent* key : {&events[1].key, &events[2].key}) {
+        key->type = key == &events[1].key ? SDL_KEYDOWN : SDL_KEYUP;
+        key->state = key == &events[1].key ? SDL_PRESSED : SDL_RELEASED;
+        key->keysym.sym = key == &events[1].key ? SDLK_z : SDLK_ESCAPE;
+    }
+    events[1].key.keysym.mod = KMOD_LSHIFT;
+    SDL_MouseButtonEvent& button = events[3].button;
+    button.type = SDL_MOUSEBUTTONUP;
+    button.button = SDL_BUTTON_LEFT;
+    button.state = SDL_RELEASED;
+    button.x = 300;
+    button.y = 500;
+    SDL_MouseMotionEvent& motion = events[4].motion;
+    motion.type = SDL_MOUSEMOTION;
+    motion.state = 1;
+    motion.x = 20;
+    motion.y = 30;
+    motion.xrel = -5;
+    motion.yrel = 7;
+    events[5].active.type = SDL_ACTIVEEVENT;
+    events[5].active.gain = 1;
+    events[5].active.state = SDL_APPINPUTFOCUS;
+    events[6].type = SDL_VIDEOEXPOSE;
+    return events;
+}
+
+// A small demo holding every kind of read.
+std::string everyKindOfRead() {
+    DemoWriter writer(0x0123456789abcdefull, 42);
+    for (Uint32 ticks : {1000u, 1000u, 1000u, 1028u}) {
+        writer.clock(ticks);
+    }
+    Uint8 keys[SDLK_LAST] = {};
+    keys[SDLK_UP] = keys[SDLK_SPACE] = 1;
+    writer.keys(keys, SDLK_LAST);
+    writer.keys(nullptr, 0);
+    writer.pointer(799, 599, 1);
+    writer.pointer(799, 599, 1);
+    writer.present();
+    for (const SDL_Event& event : everyKindOfEvent()) {
+        writer.event(&event, 1);
+    }
+    writer.event(nullptr, 1);
+    writer.event(nullptr, 0);
+    writer.present();
+    writer.clock(999);
+    writer.finish();
+    return writer.takeText();
+}
+
+} // namespace
+
+TEST(DemoFormat, EveryKindOfReadComesBackAsWritten) {
+    const DemoParse parsed = parseDemo(everyKindOfRead());
+    ASSERT_TRUE(parsed.demo) << parsed.error;
+    const Demo& demo = *parsed.demo;
+    EXPECT_EQ(demo.levelHash, 0x0123456789abcdefull);
+    EXPECT_EQ(demo.seed, 42u);
+    EXPECT_EQ(demo.presents, 2u);
+    std::string tags;
+    for (const DemoRead& read : demo.reads) {
+        tags += static_cast<char>(read.tag) + std::to_string(read.repeat);
+    }
+    EXPECT_EQ(tags, "t1t2t1k1k1m2\n1q1d1u1r1v1a1o1w1n1\n1t1");
+    // Clock readings are steps from the one before, wrapping like the clock itself.
+    EXPECT_EQ(demo.reads[0].values[0], 1000);
+    EXPECT_EQ(demo.reads[1].values[0], 0);
+    EXPECT_EQ(demo.reads[2].values[0], 28);
+    EXPECT_EQ(demo.reads[17].values[0], 0xFFFFFFFFll - 28);
+    EXPECT_EQ(demo.heldKeys, (std::vector<uint16_t>{SDLK_SPACE, SDLK_UP}));
+    EXPECT_EQ(demo.reads[4].values[1], 0);
+    EXPECT_EQ(demo.reads[5].values[0], 799);
+    EXPECT_EQ(demo.reads[5].values[2], 1);
+    const std::vector<SDL_Event> events = everyKindOfEvent();
+    for (size_t i = 0; i < events.size(); ++i) {
+        const SDL_Event back = eventFromRead(demo.reads[7 + i]);
+        EXPECT_EQ(back.type, events[i].type) << "event " << i;
+        EXPECT_EQ(std::memcmp(&back, &events[i], sizeof back), 0) << "event " << i;
+    }
+}
+
+TEST(DemoFormat, AnyChangedByteAnyCutAndGarbageAreRefusedWithAMessage) {
+    const std::string demo = everyKindOfRead();
+    for (size_t at = 0; at < demo.size(); ++at) {
+        for (int flip : {0x01, 0x20, 0x80}) {
+            std::string changed = demo;
+            changed[at] = static_cast<char>(changed[at] ^ flip);
+            const DemoParse parsed = parseDemo(changed);
+            EXPECT_FALSE(parsed.demo) << "byte " << at << " changed by " << flip;
+            EXPECT_FALSE(parsed.error.empty());
+        }
+    }
+    for (size_t length = 0; length < demo.size(); ++length) {
+        const DemoParse parsed = parseDemo(std::string_view(demo).substr(0, length));
+        EXPECT_FALSE(parsed.demo) << "cut to " << length;
+    }
+    EXPECT_TRUE(contains(parseDemo(demo.substr(0, demo.size() / 2)).error, "truncated"));
+    std::string body = demo;
+    body[demo.find("k32,273")] = 'm';
+    EXPECT_TRUE(contains(parseDemo(body).error, "checksum"));
+    EXPECT_TRUE(contains(parseDemo("tamberlo-demo 2\n").error, "version 2"));
+
+    std::mt19937 random(7);
+    for (int i = 0; i < 200; ++i) {
+        std::string garbage(random() % 300, '\0');
+        for (char& byte : garbage) {
+            byte = static_cast<char>(random());
+        }
+        EXPECT_TRUE(contains(parseDemo(garbage).error, "not a Tamberlo Adventure demo"));
+        EXPECT_FALSE(parseDemo("tamberlo-demo 1\n" + garbage).demo);
+    }
+}
+
+TEST(DemoFormat, ASealedDemoWithABadTokenIsStillRefused) {
+    const std::vector<std::string> header{"tamberlo-demo 1", "levels 0000000000000001", "seed 1"};
+    auto withLine = [&header](const std::string& line) {
+        std::vector<std::string> lines = header;
+        lines.push_back(line);
+        return parseDemo(sealed(lines));
+    };
+    for (const char* good : {"t0*2 k k1,2 m1,2,3 n w q d1 d1,2 u3 b1,2,3 r1,2,3 v1,2,3,-4,5",
+                             "a1,2 o9 t4294967295", ""}) {
+        EXPECT_TRUE(withLine(good).demo) << good << ": " << withLine(good).error;
+    }
+    const std::string badTokens[] = {"x1",   "t",   "t-1",           "t+1",  "t4294967296", "t1,2",
+                                     "k1,",  "k,1", "k323",          "m1,2", "d1,2,3",      "d323",
+                                     "o256", "q1",  "t5*1",          "t5*",  "t5*x",        "n  n",
+                                     " n",   "n ",  "v1,2,3,4,32768"};
+    for (const std::string& bad : badTokens) {
+        const DemoParse parsed = withLine(bad);
+        EXPECT_FALSE(parsed.demo) << "'" << bad << "'";
+        EXPECT_TRUE(contains(parsed.error, "line 4")) << parsed.error;
+    }
+    // The end line's frame count must match the lines of reads.
+    std::string twoLines = sealed({header[0], header[1], header[2], "t1", "t2"});
+    EXPECT_TRUE(parseDemo(twoLines).demo);
+    twoLines.replace(twoLines.find("end 1"), 5, "end 2");
+    EXPECT_TRUE(contains(parseDemo(twoLines).error, "lines of reads"));
+}
+
+class DemoTest : public GameTest {
+  protected:
+    void TearDown() override { std::remove(path.c_str()); }
+
+    // A short game: PLAY in the menu, walking right and up, a warp, a pause, a bomb key,
+    // a give-up, then quit.
+    static void scriptShortGame() {
+        scripted::script.msPerPresent = 3;
+        scripted::movePointer(80, 550);
+        scripted::holdLeftButton(true);
+        scripted::afterPresents(2, [] {
+            scripted::holdLeftButton(false);
+            scripted::holdKey(SDLK_RIGHT, true);
+        });
+        scripted::afterPresents(40, [] { scripted::pressKey(SDLK_z); });
+        scripted::afterPresents(60, [] {
+            scripted::holdKey(SDLK_RIGHT, false);
+            scripted::holdKey(SDLK_UP, true);
+            scripted::pressKey(SDLK_p);
+        });
+        scripted::afterPresents(70, [] { scripted::pressKey(SDLK_p); });
+        scripted::afterPresents(80, [] { scripted::pressKey(SDLK_SPACE); });
+        scripted::afterPresents(100, [] { scripted::pressKey(SDLK_k); });
+        scripted::afterPresents(220, [] { scripted::queueQuit(); });
+    }
+
+    // Replays demo text from a fresh game; the summary line, or why the replay stopped.
+    std::string replay(const std::string& text) {
+        resetGameState();
+        DemoParse parsed = parseDemo(text);
+        if (!parsed.demo) {
+            return "refused: " + parsed.error;
+        }
+        startReplay(std::move(*parsed.demo), false);
+        std::string summary;
+        try {
+            startGame();
+            runFrames();
+            summary = stateSummary("game", replayedFrames());
+            finishReplay();
+        } catch (const DemoDivergence& divergence) {
+            summary = std::string("diverged: ") + divergence.what();
+        }
+        shutdownGame();
+        return summary;
+    }
+
+    std::string path = ::testing::TempDir() + "scripted.demo";
+};
+
+TEST_F(DemoTest, AReplayEndsInTheRecordedStateAndStopsWhereTheGameLeavesTheDemo) {
+    ASSERT_EQ(startRecording(path, 5), "");
+    scriptShortGame();
+    startGame();
+    runFrames();
+    const uint32_t frames = recordedFrames();
+    const std::string recorded = stateSummary("game", frames);
+    ASSERT_EQ(finishRecording(), "");
+    shutdownGame();
+    // The game got past the menu, warped, and gave up a life; the quit came after present 220
+    // and that frame ran to its end.
+    EXPECT_EQ(levelNumber, 1);
+    EXPECT_EQ(player.warps, 2);
+    EXPECT_EQ(player.lives, 2);
+    EXPECT_EQ(frames, 221u);
+    std::ifstream file(path, std::ios::binary);
+    const std::string text(std::istreambuf_iterator<char>(file), {});
+
+    EXPECT_EQ(replay(text), recorded) << text.substr(0, 400);
+
+    // Cut after frame 150 and sealed again: the game asks for more than the demo holds.
+    std::vector<std::string> lines = unsealed(text);
+    lines.resize(3 + 151);
+    EXPECT_TRUE(contains(replay(sealed(lines)), "the demo ran out")) << replay(sealed(lines));
+
+    // A quit slipped into frame 150: the game ends while the demo goes on.
+    lines = unsealed(text);
+    std::string& frame150 = lines[3 + 149];
+    const size_t noEvent = (" " + frame150 + " ").find(" n ");
+    ASSERT_NE(noEvent, std::string::npos) << frame150;
+    frame150.insert(noEvent, "q ");
+    EXPECT_TRUE(contains(replay(sealed(lines)), "the game ended after 150 frames"));
+
+    // Another seed warps the player elsewhere: the replay cannot end in the same state.
+    lines = unsealed(text);
+    lines[2] = "seed 6";
+    EXPECT_NE(replay(sealed(lines)), recorded);
+}
+
+TEST_F(DemoTest, TheStateHashSeesEveryPartOfTheGameState) {
+    resetGameState();
+    bombSites.push_back(BombSite{64, 96, 64, 96, Lying});
+    for (int32_t* field : {&mazeGrid.cells[mazeCells - 1],
+                           &player.x,
+                           &player.y,
+                           &player.direction,
+                           &player.state,
+                           &player.stateTimer,
+                           &player.restoreState,
+                           &player.score,
+                           &player.lives,
+                           &player.bombs,
+                           &player.warps,
+                           &player.animFrame,
+                           &yellowEnemy.y,
+                           &yellowEnemy.phaseCounter,
+                           &bombSites.back().state,
+                           &bombSites.back().x,
+                           &bombSites.back().originY,
+                           &levelNumber,
+                           &ediblesLeft,
+                           &levelSeconds,
+                           &punchedFrames,
+                           &multiKillCounter,
+                           &explosionFrame,
+                           &frontEnd.bannerFramesLeft}) {
+        const uint64_t before = gameStateHash();
+        ++*field;
+        EXPECT_NE(gameStateHash(), before) << "field " << field;
+        --*field;
+        EXPECT_EQ(gameStateHash(), before);
+    }
+    const uint64_t before = gameStateHash();
+    bombSites.push_back(BombSite{});
+    EXPECT_NE(gameStateHash(), before);
+}

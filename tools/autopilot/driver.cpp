@@ -1,0 +1,46 @@
+// The frame loop of the autopilot: the same steps and pacing as the game's own loop, with the
+// bot choosing its input before each frame.
+#include "driver.h"
+
+#include "bot_platform.h"
+#include "controller.h"
+#include "maze/level_progression.h"
+#include "shell/game_loop.h"
+#include "shell/game_state.h"
+#include "shell/pacing.h"
+
+namespace autopilot {
+
+namespace {
+
+// The middle of the intro's PLAY button and of game over's CONTINUE button.
+constexpr int playButtonX = 85;
+constexpr int playButtonY = 550;
+constexpr int continueButtonX = 375;
+constexpr int continueButtonY = 525;
+
+} // namespace
+
+RunResult playWholeGame(int32_t frameLimit) {
+    RunResult result;
+    pressPointerAt(playButtonX, playButtonY);
+    startGame();
+    // Play never reads the pointer; it waits on CONTINUE for a game over.
+    pressPointerAt(continueButtonX, continueButtonY);
+    Controller controller;
+    while (quitRequested == 0 && result.report.totalFrames() < frameLimit) {
+        if (ediblesLeft == 0 && levelNumber >= lastLevel) {
+            // This frame opens the victory screen; the queued Escape closes it.
+            pressKey(SDLK_ESCAPE);
+            result.won = true;
+        } else {
+            controller.playFrame();
+        }
+        result.report.beforeFrame();
+        waitForFrameEnd(runFrameSteps());
+        result.report.afterFrame();
+    }
+    return result;
+}
+
+} // namespace autopilot

@@ -1,0 +1,17 @@
+# Runs the autopilot into a demo, asserts that it reached the victory screen within MAX_FRAMES,
+# then replays the demo with the game and asserts the same final state hash.
+execute_process(COMMAND ${AUTOPILOT} --demo ${DEMO} --max-frames ${MAX_FRAMES}
+  RESULT_VARIABLE played OUTPUT_VARIABLE playOutput)
+message("${playOutput}")
+if(NOT played EQUAL 0)
+  message(FATAL_ERROR "the autopilot did not win within ${MAX_FRAMES} frames (exit ${played})")
+endif()
+string(REGEX MATCH "state=[0-9a-f]+" playedState "${playOutput}")
+
+execute_process(COMMAND ${GAME} --replay ${DEMO}
+  RESULT_VARIABLE replayed OUTPUT_VARIABLE replayOutput ERROR_VARIABLE replayErrors)
+message("${replayOutput}${replayErrors}")
+string(REGEX MATCH "state=[0-9a-f]+" replayedState "${replayOutput}")
+if(NOT replayed EQUAL 0 OR playedState STREQUAL "" OR NOT playedState STREQUAL replayedState)
+  message(FATAL_ERROR "the replay ended in ${replayedState}, the autopilot in ${playedState}")
+endif()
