@@ -1,7 +1,9 @@
 // Bomb decisions, tried on a sandbox so the game's own bomb key says what a press would do.
 #include "bomb_tactics.h"
 
+#include "actors/actor.h"
 #include "danger_map.h"
+#include "maze/bomb_site.h"
 #include "maze/bombs.h"
 #include "sandbox.h"
 #include "shell/game_state.h"

@@ -62,13 +62,15 @@ int flip(SDL_Surface*) {
     return 0;
 }
 
+void updateRects(SDL_Surface*, int, SDL_Rect*) {}
+
 } // namespace
 
 Platform botPlatform() {
     // Headless runs ask for 32 bits: the dummy driver's default depth is palettized.
     constexpr int headlessDepth = 32;
     return Platform{&getTicks, &pollEvent, &getKeyState, &getMouseState,
-                    &delay,    &flip,      headlessDepth};
+                    &delay,    &flip,      &updateRects, headlessDepth};
 }
 
 void resetBotInput() {

@@ -1,6 +1,7 @@
 // Trials of every way out, the bomb and warp escapes, and the give-up when nothing moves on.
 #include "controller.h"
 
+#include "actors/actor.h"
 #include "bomb_tactics.h"
 #include "bot_platform.h"
 #include "route_policy.h"

@@ -1,6 +1,7 @@
 // The danger map: breadth-first distances from the enemies that can catch the player.
 #include "danger_map.h"
 
+#include "actors/actor.h"
 #include "shell/game_state.h"
 
 #include <algorithm>

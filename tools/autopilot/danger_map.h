@@ -2,6 +2,7 @@
 // can catch him, and the extra cost the route planner puts on cells close to one.
 #pragma once
 
+#include "actors/actor.h"
 #include "maze_map.h"
 
 namespace autopilot {

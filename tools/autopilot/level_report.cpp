@@ -1,6 +1,8 @@
 // Per-level counters, read off the game state around each frame.
 #include "level_report.h"
 
+#include "actors/actor.h"
+#include "maze/bomb_site.h"
 #include "shell/game_state.h"
 
 namespace autopilot {

@@ -1,7 +1,9 @@
 // Cells, steps and distances over the live maze grid.
 #include "maze_map.h"
 
+#include "actors/actor.h"
 #include "actors/player_control.h"
+#include "maze/maze_grid.h"
 #include "shell/game_state.h"
 
 namespace autopilot {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "actors/actor.h"
-#include "maze/tile_code.h"
+#include "shell/shared_types.h"
 
 namespace autopilot {
 

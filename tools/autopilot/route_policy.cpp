@@ -1,6 +1,9 @@
 // Goal choice and route following over the danger map.
 #include "route_policy.h"
 
+#include "actors/actor.h"
+#include "maze/bomb_site.h"
+#include "maze/maze_grid.h"
 #include "shell/game_state.h"
 
 namespace autopilot {

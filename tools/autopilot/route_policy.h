@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include "actors/actor.h"
 #include "danger_map.h"
 
 namespace autopilot {

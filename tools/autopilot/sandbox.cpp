@@ -3,6 +3,9 @@
 // keys, up to the random draws of warps and landing enemies, which it never makes.
 #include "sandbox.h"
 
+#include "actors/actor.h"
+#include "assets/front_end.h"
+#include "maze/bomb_site.h"
 #include "maze/bombs.h"
 #include "shell/game_loop.h"
 #include "shell/game_state.h"
