@@ -53,10 +53,13 @@ start_xvfb() {
 }
 
 # Starts the game in the run directory copy with any extra environment given as arguments.
+# A check may set game_cwd and game_command to start another copy of the game from elsewhere.
 game_env=()
+game_cwd=""
+game_command=./tamberlo-adventure
 start_game() {
   game_env=("$@")
-  (cd "$work/game" && exec env "$@" ./tamberlo-adventure >"$work/game.out" 2>"$work/game.err") &
+  (cd "${game_cwd:-$work/game}" && exec env "$@" "$game_command" >"$work/game.out" 2>"$work/game.err") &
   game_pid=$!
 }
 
