@@ -1,5 +1,6 @@
 #include "screens/screen_events.h"
 
+#include "shell/full_screen.h"
 #include "shell/game_state.h"
 #include "shell/platform.h"
 
@@ -13,6 +14,9 @@ bool drainEventsForQuit() {
     bool quit = false;
     SDL_Event event;
     while (platform.pollEvent(&event) != 0) {
+        if (event.type == SDL_KEYDOWN && toggleFullScreenOnKey(event.key.keysym)) {
+            continue;
+        }
         if (isQuitEvent(event)) {
             quit = true;
         }
