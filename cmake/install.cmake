@@ -51,13 +51,13 @@ set(CPACK_PACKAGE_NAME tamberlo-adventure)
 set(CPACK_PACKAGE_VERSION ${TAMBERLO_VERSION})
 set(CPACK_PACKAGE_CONTACT "Tamberlo Adventure developers <tamberlo@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "maze arcade game with dots, enemies and bombs")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Steer Tamberlo through five mazes, eat every dot, dodge the four enemies, frighten and\n"
-    "eat them with power crystals, and blow them up with bombs.")
+set(CPACK_PACKAGE_DESCRIPTION "Steer Tamberlo through five mazes, eat every dot, dodge the \
+four enemies, frighten and eat them with power crystals, and blow them up with bombs.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-league-spartan, fonts-cherrybomb, timgm6mb-soundfont")
 include(CPack)
