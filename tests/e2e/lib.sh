@@ -36,7 +36,7 @@ make_run_dir() {
 
 start_xvfb() {
   local n
-  for n in $(seq 90 140); do
+  for n in ${TAMBERLO_XVFB_DISPLAYS:-$(seq 90 140)}; do
     [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.out" 2>&1 &
     xvfb_pid=$!
