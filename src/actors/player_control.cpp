@@ -7,6 +7,7 @@
 #include "assets/front_end.h"
 #include "assets/sound_bank.h"
 #include "maze/bombs.h"
+#include "shell/full_screen.h"
 #include "shell/game_state.h"
 #include "shell/platform.h"
 
@@ -107,7 +108,7 @@ void handleEvents() {
     while (platform.pollEvent(&event) != 0) {
         if (event.type == SDL_QUIT) {
             quitRequested = 1;
-        } else if (event.type == SDL_KEYDOWN) {
+        } else if (event.type == SDL_KEYDOWN && !toggleFullScreenOnKey(event.key.keysym)) {
             handleKey(event.key.keysym.sym);
         }
     }

@@ -43,6 +43,20 @@ void redrawNumber(const HudField& field, int32_t value) {
     hudText(std::to_string(value), field.x);
 }
 
+// The minutes are a single digit in front of the separator, drawn flush against it whatever
+// the digit's width, so the time reads as one figure ("0:05", not "0 :05").
+constexpr Sint16 minutesGap = 1;
+
+void redrawMinutes(int32_t minutes) {
+    erase(minutesField);
+    const std::string text = std::to_string(minutes);
+    int width = 0;
+    if (frontEnd.smallFont != nullptr) {
+        TTF_SizeText(frontEnd.smallFont, text.c_str(), &width, nullptr);
+    }
+    hudText(text, static_cast<Sint16>(separatorField.x - minutesGap - width));
+}
+
 void clampAtZero(int32_t& value) {
     if (value < 0) {
         value = 0;
@@ -79,7 +93,7 @@ void drawHud() {
     if (player.bombs != prevBombs || labelsDue) {
         redrawNumber(bombsField, player.bombs);
     }
-    redrawNumber(minutesField, t / 60);
+    redrawMinutes(t / 60);
     const int32_t seconds = t % 60;
     erase(separatorField);
     if (seconds < 10) {

@@ -1,6 +1,7 @@
 // The pause: "PAUSED" over the frozen maze until P is pressed again. The level clock runs on.
 #include "assets/front_end.h"
 #include "screens/screen_events.h"
+#include "shell/full_screen.h"
 #include "shell/game_state.h"
 #include "shell/pacing.h"
 #include "shell/platform.h"
@@ -18,6 +19,9 @@ void FrontEnd::runPause() {
     while (!finished) {
         SDL_Event event;
         while (platform.pollEvent(&event) != 0) {
+            if (event.type == SDL_KEYDOWN && toggleFullScreenOnKey(event.key.keysym)) {
+                continue;
+            }
             if (isQuitEvent(event)) {
                 quitRequested = 1;
                 finished = true;

@@ -1,6 +1,7 @@
 // Input shared by the full-window screens: quit requests, button hit tests, the left button.
 #include "screens/screen_events.h"
 
+#include "shell/full_screen.h"
 #include "shell/game_state.h"
 #include "shell/platform.h"
 
@@ -23,6 +24,9 @@ bool drainEventsForQuit() {
     leftPressQueued = false;
     SDL_Event event;
     while (platform.pollEvent(&event) != 0) {
+        if (event.type == SDL_KEYDOWN && toggleFullScreenOnKey(event.key.keysym)) {
+            continue;
+        }
         if (isQuitEvent(event)) {
             quit = true;
         } else if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_LEFT) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -339,6 +340,7 @@ TEST(DataFiles, EffectsAreAudible16BitPcmWithoutClicks) {
         ASSERT_EQ(std::string(b.begin() + 36, b.begin() + 40), "data") << rel;
         const size_t samples = littleEndian(b, 40, 4) / 2;
         ASSERT_EQ(44 + samples * 2, b.size()) << rel;
+        EXPECT_LT(samples / littleEndian(b, 22, 2), 2 * 44100u) << rel << " lasts 2 s or more";
         auto sample = [&](size_t i) {
             return std::abs(static_cast<int16_t>(littleEndian(b, 44 + i * 2, 2)));
         };
@@ -354,10 +356,14 @@ TEST(DataFiles, EffectsAreAudible16BitPcmWithoutClicks) {
     }
 }
 
-// Walks every track of a Standard MIDI File: the notes it starts and how long it lasts.
-TEST(DataFiles, TunesAreMidiWithNotesLastingHalfAMinuteOrSo) {
+// Walks every track of a Standard MIDI File: the notes it starts and how long it lasts. A level
+// plays its track over and over, so each lasts at least 45 s before it repeats, and the levels
+// get busier (more notes a second) from the first to the last.
+TEST(DataFiles, TunesAreMidiWithNotesLastingLongEnoughAndLevelsGetBusier) {
+    double previousLevelPace = 0;
     for (const char* name :
-         {"music", "level1", "level2", "level3", "level4", "level5", "gameover2"}) {
+         {"music", "gameover2", "level1", "level2", "level3", "level4", "level5"}) {
+        const bool level = std::string(name).starts_with("level");
         const std::string rel = std::string("sounds/music/") + name + ".mid";
         const std::vector<uint8_t> b = fileBytes(rel);
         ASSERT_TRUE(startsWith(b, "MThd")) << rel;
@@ -396,7 +402,13 @@ TEST(DataFiles, TunesAreMidiWithNotesLastingHalfAMinuteOrSo) {
         EXPECT_EQ(tracks, bigEndian(b, 10, 2)) << rel;
         EXPECT_GT(noteOns, 50u) << rel;
         const double seconds = lastTick / static_cast<double>(bigEndian(b, 12, 2)) * tempo / 1e6;
-        EXPECT_GE(seconds, 30.0) << rel;
+        EXPECT_GE(seconds, level ? 45.0 : 30.0) << rel;
         EXPECT_LE(seconds, 60.0) << rel;
+        if (level) {
+            const double pace = noteOns / seconds;
+            EXPECT_GT(pace, previousLevelPace) << rel;
+            previousLevelPace = pace;
+            std::printf("%s: %.1f s, %.1f notes/s\n", rel.c_str(), seconds, pace);
+        }
     }
 }

@@ -36,7 +36,7 @@ make_run_dir() {
 
 start_xvfb() {
   local n
-  for n in $(seq 90 140); do
+  for n in ${TAMBERLO_XVFB_DISPLAYS:-$(seq 90 140)}; do
     [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
     Xvfb ":$n" -noreset -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.out" 2>&1 &
     xvfb_pid=$!
@@ -53,12 +53,15 @@ start_xvfb() {
 }
 
 # Starts the game in the run directory copy with any extra environment given as arguments,
-# and the command-line options in game_args.
+# and the command-line options in game_args. A check may set game_cwd and game_command to
+# start another copy of the game from elsewhere.
 game_env=()
 game_args=()
+game_cwd=""
+game_command=./tamberlo-adventure
 start_game() {
   game_env=("$@")
-  (cd "$work/game" && exec env "$@" ./tamberlo-adventure "${game_args[@]}" >"$work/game.out" 2>"$work/game.err") &
+  (cd "${game_cwd:-$work/game}" && exec env "$@" "$game_command" "${game_args[@]}" >"$work/game.out" 2>"$work/game.err") &
   game_pid=$!
 }
 

@@ -46,11 +46,15 @@ class HudTest : public GameTest {
         return pixelsOf(marker, rect(x, 0, w, rowHeight)) == w * rowHeight;
     }
 
-    // The time row: minutes at 578, separator at 598, seconds at 608 or 620, each over the
-    // part of its erase rectangle that the next erase leaves alone.
+    // The time row: the minute flush against the separator (one pixel apart), separator at
+    // 598, seconds at 608 or 620, each over the part of its erase rectangle that the next erase
+    // leaves alone.
     void expectTime(const std::string& minutes, const std::string& separator,
                     const std::string& seconds) {
-        EXPECT_TRUE(showsValue(minutes, 578, 20));
+        int width = 0;
+        TTF_SizeText(frontEnd.smallFont, minutes.c_str(), &width, nullptr);
+        const int minutesX = 598 - 1 - width;
+        EXPECT_TRUE(showsValue(minutes, minutesX, 598 - minutesX));
         if (separator == ":0") {
             EXPECT_TRUE(showsValue(":0", 598, 22));
             EXPECT_TRUE(showsValue(seconds, 620, 35));

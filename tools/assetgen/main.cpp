@@ -1,7 +1,8 @@
 // assetgen: draws every picture, synthesises every effect and writes every tune of the game.
-// Usage: assetgen ART_DIR AUDIO_DIR GAME_DIR
+// Usage: assetgen ART_DIR AUDIO_DIR GAME_DIR [ICON_DIR]
 #include "buttons.h"
 #include "characters.h"
+#include "desktop_icon.h"
 #include "effects.h"
 #include "image_io.h"
 #include "items.h"
@@ -130,8 +131,8 @@ void writeMusic(const std::string& audio, const std::string& out) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s ART_DIR AUDIO_DIR GAME_DIR\n", argv[0]);
+    if (argc != 4 && argc != 5) {
+        std::fprintf(stderr, "usage: %s ART_DIR AUDIO_DIR GAME_DIR [ICON_DIR]\n", argv[0]);
         return 2;
     }
     const std::string art = argv[1];
@@ -145,6 +146,9 @@ int main(int argc, char** argv) {
         writeScreens(pal, art, out, floor);
         writeEffects(out + "/sounds/sfx");
         writeMusic(audio, out);
+        if (argc == 5) {
+            writeDesktopIcons(pal, argv[4], "tamberlo-adventure");
+        }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "assetgen: %s\n", e.what());
         return 1;

@@ -1,0 +1,63 @@
+# Installing the game like any Linux game (cmake --install build --prefix P) and packing it as a
+# Debian package (cpack -G DEB): the command, the data directory, the menu entry, the icons, the
+# AppStream metainfo and the manual page.
+
+option(TAMBERLO_INSTALL_TO_BIN "Install the command into bin/ instead of games/" OFF)
+set(TAMBERLO_VERSION 1.0.0)
+if(PROJECT_VERSION)
+  set(TAMBERLO_VERSION ${PROJECT_VERSION})
+endif()
+set(TAMBERLO_HOMEPAGE "https://tamberlo.example.org" CACHE STRING
+    "Home page named by the AppStream metainfo")
+set(TAMBERLO_SCREENSHOT_URL "${TAMBERLO_HOMEPAGE}/docs" CACHE STRING
+    "Where the AppStream metainfo finds the screenshots of docs/")
+
+set(COMMAND_DIR games)
+if(TAMBERLO_INSTALL_TO_BIN)
+  set(COMMAND_DIR bin)
+endif()
+set(DATA_DIR share/games/tamberlo-adventure)
+set(PROGRAM_DIR lib/games/tamberlo-adventure)
+
+# The command is a launcher that changes into the data directory and runs the program; both are
+# found relative to the launcher, so the installed tree works under any prefix.
+file(RELATIVE_PATH DATA_FROM_COMMAND /p/${COMMAND_DIR} /p/${DATA_DIR})
+file(RELATIVE_PATH PROGRAM_FROM_COMMAND /p/${COMMAND_DIR} /p/${PROGRAM_DIR}/tamberlo-adventure)
+set(STAGE_DIR ${CMAKE_BINARY_DIR}/install-stage)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/tamberlo-adventure.in
+               ${STAGE_DIR}/tamberlo-adventure @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/org.tamberlo.TamberloAdventure.metainfo.xml.in
+               ${STAGE_DIR}/org.tamberlo.TamberloAdventure.metainfo.xml @ONLY)
+
+install(PROGRAMS ${STAGE_DIR}/tamberlo-adventure DESTINATION ${COMMAND_DIR})
+install(TARGETS tamberlo-adventure RUNTIME DESTINATION ${PROGRAM_DIR})
+install(DIRECTORY ${GAME_DIR}/images ${GAME_DIR}/sounds DESTINATION ${DATA_DIR})
+install(FILES ${LEVEL_OUTPUTS} DESTINATION ${DATA_DIR})
+# The fonts stay the font packages' own files: the data directory links to them by the names
+# the game opens, so an update of the font package reaches the game.
+file(MAKE_DIRECTORY ${STAGE_DIR}/fonts)
+file(CREATE_LINK ${SMALL_FONT_SOURCE} ${STAGE_DIR}/fonts/actionj.ttf SYMBOLIC)
+file(CREATE_LINK ${LARGE_FONT_SOURCE} ${STAGE_DIR}/fonts/indigo.ttf SYMBOLIC)
+install(FILES ${STAGE_DIR}/fonts/actionj.ttf ${STAGE_DIR}/fonts/indigo.ttf DESTINATION ${DATA_DIR})
+
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/tamberlo-adventure.desktop
+        DESTINATION share/applications)
+install(FILES ${STAGE_DIR}/org.tamberlo.TamberloAdventure.metainfo.xml DESTINATION share/metainfo)
+install(DIRECTORY ${DESKTOP_ICON_DIR}/hicolor DESTINATION share/icons)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/tamberlo-adventure.6 DESTINATION share/man/man6)
+
+# cpack -G DEB in the build directory writes tamberlo-adventure_VERSION_ARCH.deb.
+set(CPACK_PACKAGE_NAME tamberlo-adventure)
+set(CPACK_PACKAGE_VERSION ${TAMBERLO_VERSION})
+set(CPACK_PACKAGE_CONTACT "Tamberlo Adventure developers <tamberlo@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "maze arcade game with dots, enemies and bombs")
+set(CPACK_PACKAGE_DESCRIPTION "Steer Tamberlo through five mazes, eat every dot, dodge the \
+four enemies, frighten and eat them with power crystals, and blow them up with bombs.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-league-spartan, fonts-cherrybomb, timgm6mb-soundfont")
+include(CPack)
