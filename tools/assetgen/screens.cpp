@@ -1,6 +1,8 @@
 #include "screens.h"
 
+#include "buttons.h"
 #include "noise.h"
+#include "screens/menu_layout.h"
 #include "shapes.h"
 
 #include <stdexcept>
@@ -137,6 +139,9 @@ Image makeIntro(const Palette& pal, const FontEngine& fonts, const Image& floor,
             }
         }
     }
+    // The buttons at rest in every look: the menu lights the one under the pointer over them.
+    img.blitKeyed(makeButton(pal, fonts, "PLAY", false), menuPlayX, menuButtonY);
+    img.blitKeyed(makeButton(pal, fonts, "CONTROLS", false), menuControlsX, menuButtonY);
     if (pushed) {
         for (int y = 0; y < screenHeight; ++y) {
             for (int x = 0; x < screenWidth; ++x) {
