@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int levelCount = 5;
-constexpr int32_t powerItemsPerLevel = 4;
 // Share of the player's cells (in percent) where each enemy catches a player standing there.
 constexpr int32_t leastCatchPercent = 90;
 
@@ -38,7 +37,7 @@ TEST_P(ShippedLevel, IsPlayable) {
     ASSERT_EQ(cells.size(), static_cast<size_t>(mazeCells));
     const LevelProblems problems = checkLevel(cells);
     EXPECT_TRUE(problems.empty()) << describeProblem("level", problems.front());
-    EXPECT_EQ(countOf(cells, PowerItem), powerItemsPerLevel);
+    EXPECT_GE(countOf(cells, PowerItem), 1);
     EXPECT_GE(countOf(cells, BombSiteMark), 1);
 }
 
@@ -53,13 +52,15 @@ TEST_P(ShippedLevel, EveryEnemyCatchesAStandingPlayerAlmostAnywhere) {
 
 INSTANTIATE_TEST_SUITE_P(Levels, ShippedLevel, testing::Range(1, levelCount + 1));
 
-TEST(ShippedLevels, EachIsItsOwnMazeWithNoMoreBombsThanTheOneBefore) {
+TEST(ShippedLevels, EachIsItsOwnMazeWithNoMoreBombsOrPowerItemsThanTheOneBefore) {
     std::vector<std::vector<int32_t>> levels;
     for (int level = 1; level <= levelCount; ++level) {
         levels.push_back(readShipped(level));
     }
     for (int level = 1; level < levelCount; ++level) {
         EXPECT_LE(countOf(levels[level], BombSiteMark), countOf(levels[level - 1], BombSiteMark))
+            << "level " << level + 1;
+        EXPECT_LE(countOf(levels[level], PowerItem), countOf(levels[level - 1], PowerItem))
             << "level " << level + 1;
         for (int earlier = 0; earlier < level; ++earlier) {
             EXPECT_NE(levels[level], levels[earlier]) << level + 1 << " and " << earlier + 1;
