@@ -7,11 +7,13 @@
 #include "assets/front_end.h"
 #include "assets/sound_bank.h"
 #include "maze/bombs.h"
+#include "maze/reach.h"
 #include "shell/full_screen.h"
 #include "shell/game_state.h"
 #include "shell/platform.h"
 
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -37,6 +39,27 @@ void handleKey(SDLKey key) {
     if (key == SDLK_SPACE) {
         useBombKey();
     }
+}
+
+// The one to four cells under the player's box: the places he stands on right now.
+std::vector<int32_t> cellsUnderPlayer() {
+    std::vector<int32_t> cells;
+    const auto floorDiv = [](int32_t v) {
+        return v >= 0 ? v / tileSize : -((-v + tileSize - 1) / tileSize);
+    };
+    const int32_t row = floorDiv(player.y);
+    const int32_t column = floorDiv(player.x);
+    const int32_t lastRow = player.y % tileSize == 0 ? row : row + 1;
+    const int32_t lastColumn = player.x % tileSize == 0 ? column : column + 1;
+    for (int32_t r = row; r <= lastRow; ++r) {
+        for (int32_t c = column; c <= lastColumn; ++c) {
+            const int32_t wrapped = (c % mazeColumns + mazeColumns) % mazeColumns;
+            if (MazeGrid::inside(r, wrapped)) {
+                cells.push_back(r * mazeColumns + wrapped);
+            }
+        }
+    }
+    return cells;
 }
 
 } // namespace
@@ -83,11 +106,17 @@ void wrapHorizontally(Actor& actor) {
 bool warpPlayer() {
     const int32_t oldX = player.x;
     const int32_t oldY = player.y;
+    // Only a cell the player could walk to will do: one in the enemies' pen or in a pocket
+    // closed by walls would leave him stuck until the next warp.
+    const ReachedCells reachable = cellsPlayerReaches(mazeGrid, cellsUnderPlayer());
     for (int32_t draw = 0; draw < warpMaxDraws; ++draw) {
         const int32_t x = (std::rand() % mazeColumns) * tileSize;
         int32_t y = (std::rand() % mazeRows) * tileSize;
         if (y < warpTopY) {
             y = warpTopY;
+        }
+        if (!reachable[(y / tileSize) * mazeColumns + x / tileSize]) {
+            continue;
         }
         player.setX(x);
         player.setY(y);

@@ -11,8 +11,9 @@ void handleEvents();
 // Turns the player toward a held arrow when that way is free, then steps it on.
 void movePlayer();
 
-// Moves the player to a random free tile in rows 2 to 18 and spends a warp. Returns false,
-// changing nothing, when no free tile turned up in a bounded number of draws.
+// Moves the player to a random free tile in rows 2 to 18 that he could walk to from where he
+// stands, and spends a warp. Returns false, changing nothing, when no such tile turned up in a
+// bounded number of draws.
 bool warpPlayer();
 
 // The warp never lands in the top two rows: a draw of row 0 or 1 is moved down to this row.

@@ -8,7 +8,9 @@
 namespace {
 
 constexpr int smallFontPoints = 25;
-constexpr int largeFontPoints = 50;
+// The tally sets its texts at fixed places: at this size "You Beat Level" and the labels end
+// just before the numbers placed beside them, and "Time Penalty :" still clears its number.
+constexpr int largeFontPoints = 64;
 
 TTF_Font* openFont(const char* path, int points) {
     TTF_Font* font = TTF_OpenFont(path, points);

@@ -5,6 +5,7 @@
 #include "assets/image_loader.h"
 #include "assets/sound_bank.h"
 #include "screens/intro_regions.h"
+#include "screens/menu_layout.h"
 #include "screens/screen_events.h"
 #include "shell/game_state.h"
 #include "shell/pacing.h"
@@ -15,9 +16,6 @@
 
 namespace {
 
-constexpr Sint16 menuPlayX = 10;
-constexpr Sint16 menuButtonY = 525;
-constexpr Sint16 menuControlsX = 620;
 constexpr Sint16 pagePlayX = 300;
 constexpr Sint16 pagePlayY = 500;
 constexpr int32_t runnerWrapX = 800;

@@ -151,10 +151,40 @@ TEST_F(PlayerControlTest, AWarpEatsWhereItLandsAndWalksOnInTheSameFrame) {
     EXPECT_EQ(player.y, 56);
 }
 
-TEST_F(PlayerControlTest, AWarpWithNowhereToLandGivesUpAndChangesNothing) {
-    std::vector<std::string> rows(mazeRows, "#########-###############");
-    rows[0] = rows[1] = "";
+TEST_F(PlayerControlTest, AWarpNeverLandsWhereThePlayerCannotWalk) {
+    // The player's part of the maze: row 2 from column 1 to 8 and the tunnel of row 5 through
+    // the side edges. Everything else below row 1 lies behind the door or in a walled pocket.
+    std::vector<std::string> rows(mazeRows, "#.......................#");
+    rows[0] = rows[1] = "#########################";
+    rows[2] = "#........#..............#";
+    rows[3] = "#.######-################";
+    rows[4] = "#.#.....................#";
+    rows[5] = "..#....................#.";
+    rows[6] = "#########################";
+    rows[9] = "#########################";
     setMaze(rows);
+    place(player, 128, 64, East);
+    player.warps = 300;
+    std::map<int32_t, int> landed;
+    while (player.warps > 0) {
+        ASSERT_TRUE(warpPlayer());
+        const int32_t row = player.y / tileSize;
+        const int32_t column = player.x / tileSize;
+        ASSERT_TRUE((row == 2 && column <= 8) || (row <= 5 && column <= 1) ||
+                    (row == 5 && column == 24))
+            << "landed on row " << row << ", column " << column;
+        ++landed[row * mazeColumns + column];
+    }
+    EXPECT_EQ(landed.size(), 13u) << "every cell of the player's part is a target";
+}
+
+TEST_F(PlayerControlTest, AWarpWithNowhereToLandGivesUpAndChangesNothing) {
+    // Below row 1 there is only floor with dots behind a door: the player cannot walk there.
+    std::vector<std::string> rows(mazeRows, ".........................");
+    rows[0] = rows[1] = "";
+    rows[2] = "#########-###############";
+    setMaze(rows);
+    ediblesLeft = 400;
     place(player, 64, 32, East);
     player.warps = 2;
     scripted::pressKey(SDLK_z);
@@ -162,6 +192,8 @@ TEST_F(PlayerControlTest, AWarpWithNowhereToLandGivesUpAndChangesNothing) {
     EXPECT_EQ(player.warps, 2);
     EXPECT_EQ(player.x, 64);
     EXPECT_EQ(player.y, 32);
+    EXPECT_EQ(ediblesLeft, 400);
+    EXPECT_EQ(player.score, 0);
     EXPECT_EQ(channelsPlaying(soundBank.warpSound), 0);
 }
 

@@ -13,7 +13,8 @@ namespace {
 enum Background { Plain, Left, Right, Pushed, Unknown };
 
 // The pointer during one pass of the menu and what that pass must show and play. Buttons:
-// 'p' play at rest, 'P' play lit, 'c' controls at rest, 'C' controls lit.
+// 'p' play at rest, 'P' play lit, 'c' controls at rest, 'C' controls lit. Every background
+// shows both buttons at rest, so an unlit button shows in every pass.
 struct Pass {
     int x, y;
     bool held;
@@ -106,20 +107,20 @@ TEST_F(IntroMenuTest, EachRegionShowsItsBackgroundButtonsAndPlaysItsSoundOnce) {
     Mix_Chunk* const page = soundBank.pageTurnSound;
     Mix_Chunk* const stretch = soundBank.stretchSound;
     const std::vector<Pass> passes{
-        {400, 100, false, Plain, "", nullptr},   // idle: no buttons
-        {100, 450, false, Left, "p", page},      // play zone: its sound
-        {120, 470, false, Left, "p", nullptr},   // still the play zone: no sound
-        {500, 450, false, Right, "c", page},     // controls zone: its own sound
-        {300, 500, false, Plain, "", nullptr},   // x 300 is in no zone: sounds armed again
-        {100, 450, false, Left, "p", page},      // play zone again: sound again
+        {400, 100, false, Plain, "pc", nullptr}, // idle: both at rest, in the picture
+        {100, 450, false, Left, "pc", page},     // play zone: its sound
+        {120, 470, false, Left, "pc", nullptr},  // still the play zone: no sound
+        {500, 450, false, Right, "pc", page},    // controls zone: its own sound
+        {300, 500, false, Plain, "pc", nullptr}, // x 300 is in no zone: sounds armed again
+        {100, 450, false, Left, "pc", page},     // play zone again: sound again
         {300, 500, true, Pushed, "PC", stretch}, // held outside the zones: pushed
         {100, 300, true, Pushed, "PC", nullptr},
-        {100, 300, false, Plain, "", nullptr}, // released: sounds armed again
+        {100, 300, false, Plain, "pc", nullptr}, // released: sounds armed again
         {100, 300, true, Pushed, "PC", stretch},
-        {10, 526, true, Left, "p", page},     // play zone but off the button: nothing else
-        {160, 526, true, Left, "p", nullptr}, // the same at the other edge
-        {650, 540, false, Right, "C", page},  // on the controls button without a click
-        {11, 526, true, Left, "P", soundBank.buttonPushSound}, // play clicked: the game starts
+        {10, 526, true, Left, "pc", page},     // play zone but off the button: nothing else
+        {160, 526, true, Left, "pc", nullptr}, // the same at the other edge
+        {650, 540, false, Right, "pC", page},  // on the controls button without a click
+        {11, 526, true, Left, "Pc", soundBank.buttonPushSound}, // play clicked: the game starts
     };
     const std::vector<Seen> seen = runMenu(passes);
     ASSERT_EQ(seen.size(), passes.size());

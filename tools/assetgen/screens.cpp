@@ -1,7 +1,9 @@
 // The full-window screens: the intro in its four variants, the controls page, the board.
 #include "screens.h"
 
+#include "buttons.h"
 #include "noise.h"
+#include "screens/menu_layout.h"
 #include "shapes.h"
 
 #include <stdexcept>
@@ -138,6 +140,9 @@ Image makeIntro(const Palette& pal, const FontEngine& fonts, const Image& floor,
             }
         }
     }
+    // The buttons at rest in every look: the menu lights the one under the pointer over them.
+    img.blitKeyed(makeButton(pal, fonts, "PLAY", false), menuPlayX, menuButtonY);
+    img.blitKeyed(makeButton(pal, fonts, "CONTROLS", false), menuControlsX, menuButtonY);
     if (pushed) {
         for (int y = 0; y < screenHeight; ++y) {
             for (int x = 0; x < screenWidth; ++x) {

@@ -24,8 +24,30 @@ char symbolAt(const std::vector<std::string>& lines, int32_t row, int32_t column
     return lines[row - 1][column];
 }
 
+bool isSolidWallRow(const std::vector<std::string>& lines, int32_t row) {
+    for (int32_t column = 0; column < mazeColumns; ++column) {
+        if (symbolAt(lines, row, column) != wallSymbol) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A maze drawn in fewer than 18 rows is closed by two solid wall rows at its top or bottom.
+// Drawn as lines, the outer one would join the inner one at every cell: a ladder of boxes. So
+// the outer row becomes plain panel, like the status line, and the inner one a clean border.
+bool isPanelRow(const std::vector<std::string>& lines, int32_t row) {
+    const int32_t firstRow = panelRow + 1;
+    const int32_t lastRow = mazeRows - 1;
+    return (row == firstRow && isSolidWallRow(lines, firstRow) &&
+            isSolidWallRow(lines, firstRow + 1)) ||
+           (row == lastRow && isSolidWallRow(lines, lastRow) && isSolidWallRow(lines, lastRow - 1));
+}
+
 WallJoins joinsAt(const std::vector<std::string>& lines, int32_t row, int32_t column) {
-    const auto isWall = [&](int32_t r, int32_t c) { return symbolAt(lines, r, c) == wallSymbol; };
+    const auto isWall = [&](int32_t r, int32_t c) {
+        return symbolAt(lines, r, c) == wallSymbol && !isPanelRow(lines, r);
+    };
     // A door sits in a wall line, so the walls beside it reach out to it; it never carries a
     // wall on from above or below.
     const auto isWallOrDoor = [&](int32_t r, int32_t c) {
@@ -65,7 +87,9 @@ MapConversion convertMap(const std::vector<std::string>& lines) {
         for (int32_t column = 0; column < mazeColumns; ++column) {
             const char symbol = symbolAt(lines, row, column);
             int32_t& cell = result.cells[row * mazeColumns + column];
-            if (symbol == wallSymbol) {
+            if (symbol == wallSymbol && isPanelRow(lines, row)) {
+                cell = WallPanel;
+            } else if (symbol == wallSymbol) {
                 const auto piece = wallPieceFor(joinsAt(lines, row, column));
                 if (piece) {
                     cell = *piece;

@@ -63,11 +63,28 @@ TEST(ConvertMap, PicksPiecesFromWalledNeighbours) {
     EXPECT_EQ(cellAt(conversion, 5, 23), WallEndEast);
     EXPECT_EQ(cellAt(conversion, 7, 0), WallEndNorth);
     EXPECT_EQ(cellAt(conversion, 9, 11), WallEastWestNorth);
-    EXPECT_EQ(cellAt(conversion, 17, 5), WallEastWestSouth);
-    EXPECT_EQ(cellAt(conversion, 17, 0), WallNorthSouthEast);
-    EXPECT_EQ(cellAt(conversion, 17, 24), WallNorthSouthWest);
-    EXPECT_EQ(cellAt(conversion, 18, 0), WallNorthEast) << "outside the grid does not join";
+    EXPECT_EQ(cellAt(conversion, 15, 5), WallEastWest);
+    EXPECT_EQ(cellAt(conversion, 15, 0), WallNorthSouthEast);
+    // Two solid rows close the bottom: the outer one is panel, the inner one a plain border.
+    EXPECT_EQ(cellAt(conversion, 17, 5), WallEastWest);
+    EXPECT_EQ(cellAt(conversion, 17, 0), WallNorthEast);
+    EXPECT_EQ(cellAt(conversion, 17, 24), WallNorthWest);
+    EXPECT_EQ(cellAt(conversion, 18, 0), WallPanel);
+    EXPECT_EQ(cellAt(conversion, 18, 24), WallPanel);
+}
+
+TEST(ConvertMap, TwoSolidRowsAtTheTopMakeThePanelThicker) {
+    std::vector<std::string> lines = smallLevelMap();
+    lines[1] = std::string(mazeColumns, '#');
+    lines[3][21] = '_'; // no cross below the new wall row
+    lines[16][3] = '_'; // one gap: the bottom rows are no longer a solid pair
+    const MapConversion conversion = convertMap(lines);
+    ASSERT_TRUE(conversion.errors.empty()) << conversion.errors.front();
+    EXPECT_EQ(cellAt(conversion, 1, 5), WallPanel);
+    EXPECT_EQ(cellAt(conversion, 2, 1), WallEastWest);
+    EXPECT_EQ(cellAt(conversion, 2, 5), WallEastWestSouth);
     EXPECT_EQ(cellAt(conversion, 18, 5), WallEastWestNorth);
+    EXPECT_EQ(cellAt(conversion, 18, 3), WallEastWest);
 }
 
 TEST(ConvertMap, DoorJoinsTheWallsBesideItButNotAboveOrBelow) {

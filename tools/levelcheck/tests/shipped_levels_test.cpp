@@ -13,7 +13,6 @@
 namespace {
 
 constexpr int levelCount = 5;
-constexpr int32_t powerItemsPerLevel = 4;
 
 std::vector<int32_t> readShipped(int level) {
     const std::string path = std::string(LEVELS_DIR) + "/level" + std::to_string(level) + ".txt";
@@ -38,19 +37,21 @@ TEST_P(ShippedLevel, IsPlayable) {
     const LevelProblems chase = checkChase(cells);
     problems.insert(problems.end(), chase.begin(), chase.end());
     EXPECT_TRUE(problems.empty()) << describeProblem("level", problems.front());
-    EXPECT_EQ(countOf(cells, PowerItem), powerItemsPerLevel);
+    EXPECT_GE(countOf(cells, PowerItem), 1);
     EXPECT_GE(countOf(cells, BombSiteMark), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, ShippedLevel, testing::Range(1, levelCount + 1));
 
-TEST(ShippedLevels, EachIsItsOwnMazeWithNoMoreBombsThanTheOneBefore) {
+TEST(ShippedLevels, EachIsItsOwnMazeWithNoMoreBombsOrPowerItemsThanTheOneBefore) {
     std::vector<std::vector<int32_t>> levels;
     for (int level = 1; level <= levelCount; ++level) {
         levels.push_back(readShipped(level));
     }
     for (int level = 1; level < levelCount; ++level) {
         EXPECT_LE(countOf(levels[level], BombSiteMark), countOf(levels[level - 1], BombSiteMark))
+            << "level " << level + 1;
+        EXPECT_LE(countOf(levels[level], PowerItem), countOf(levels[level - 1], PowerItem))
             << "level " << level + 1;
         for (int earlier = 0; earlier < level; ++earlier) {
             EXPECT_NE(levels[level], levels[earlier]) << level + 1 << " and " << earlier + 1;
