@@ -24,6 +24,7 @@ CommandLine mistake(std::string what) {
 CommandLine parseCommandLine(int argc, char* argv[]) {
     CommandLine commandLine;
     bool realtimeAsked = false;
+    bool picturesAsked = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (option == "--help" || option == "-h") {
@@ -36,6 +37,8 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
         }
         if (option == "--realtime") {
             realtimeAsked = true;
+        } else if (option == "--pictures") {
+            picturesAsked = true;
         } else if (option == "--record" || option == "--replay") {
             if (commandLine.action != CommandLine::Play) {
                 return mistake("only one of --record and --replay, once");
@@ -54,18 +57,23 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
     if (realtimeAsked && commandLine.action != CommandLine::Replay) {
         return mistake("--realtime goes with --replay");
     }
+    if (picturesAsked && commandLine.action != CommandLine::Replay) {
+        return mistake("--pictures goes with --replay");
+    }
     commandLine.realtime = realtimeAsked;
+    commandLine.pictures = picturesAsked;
     return commandLine;
 }
 
 const char* usageText() {
-    return "Usage: tamberlo-adventure [--record FILE | --replay FILE [--realtime]]\n"
+    return "Usage: tamberlo-adventure [--record FILE | --replay FILE [--realtime] [--pictures]]\n"
            "Plays Tamberlo Adventure from the folder that holds its data files.\n"
            "\n"
            "  --record FILE   play as usual and write the game to FILE as a demo\n"
            "  --replay FILE   play the demo in FILE back without a window, as fast as\n"
            "                  possible, and print the state it ends in\n"
            "  --realtime      with --replay: show it in a window at the recorded pace\n"
+           "  --pictures      with --replay: also print a hash of every picture shown\n"
            "  --help          print this help and exit\n"
            "  --version       print the version and exit\n"
            "\n"

@@ -10,6 +10,9 @@ struct CommandLine {
     std::string demoPath;
     // Replay in a window at the recorded pace instead of headless and at full speed.
     bool realtime = false;
+    // Also print a hash of every picture the replay presented, so that a regression demo
+    // checks the drawing as well as the rules.
+    bool pictures = false;
     // What was wrong with the command line, for Mistake.
     std::string mistake;
 };

@@ -10,6 +10,12 @@
 
 namespace {
 
+constexpr uint64_t pictureHashStart = 14695981039346656037ull;
+constexpr uint64_t pictureHashPrime = 1099511628211ull;
+bool hashingPictures = false;
+Platform underlying = sdlPlatform();
+uint64_t pictureHash = pictureHashStart;
+
 Demo demo;
 size_t next = 0;
 uint32_t repeatsTaken = 0;
@@ -124,9 +130,45 @@ Uint8 replayMouseState(int* x, int* y) {
 
 void replayDelay(Uint32) {}
 
+// Folds the whole window into the running picture hash, eight bytes at a time: cheap enough to
+// run on every present of a long replay, and any changed pixel changes it.
+void hashPicture(SDL_Surface* surface) {
+    if (surface == nullptr || SDL_LockSurface(surface) != 0) {
+        return;
+    }
+    const auto* rows = static_cast<const unsigned char*>(surface->pixels);
+    const size_t rowBytes = static_cast<size_t>(surface->w) * surface->format->BytesPerPixel;
+    for (int y = 0; y < surface->h; ++y) {
+        const unsigned char* row = rows + static_cast<size_t>(y) * surface->pitch;
+        size_t i = 0;
+        for (; i + sizeof(uint64_t) <= rowBytes; i += sizeof(uint64_t)) {
+            uint64_t word = 0;
+            std::memcpy(&word, row + i, sizeof word);
+            pictureHash = (pictureHash ^ word) * pictureHashPrime;
+            pictureHash ^= pictureHash >> 29;
+        }
+        for (; i < rowBytes; ++i) {
+            pictureHash = (pictureHash ^ row[i]) * pictureHashPrime;
+        }
+    }
+    SDL_UnlockSurface(surface);
+}
+
+void replayUpdateRects(SDL_Surface* surface, int count, SDL_Rect* rects) {
+    if (hashingPictures) {
+        hashPicture(surface);
+    }
+    // A partial present is no read of the demo: it goes to whatever presented before the
+    // replay began, as it did when the game was recorded.
+    underlying.updateRects(surface, count, rects);
+}
+
 int replayFlip(SDL_Surface* surface) {
     take(DemoTag::Present);
     ++presentsDone;
+    if (hashingPictures) {
+        hashPicture(surface);
+    }
     if (paced) {
         // The window is shown, not played: its events are taken and dropped.
         SDL_PumpEvents();
@@ -136,7 +178,10 @@ int replayFlip(SDL_Surface* surface) {
 
 } // namespace
 
-void startReplay(Demo played, bool realtime) {
+void startReplay(Demo played, bool realtime, bool hashPictures) {
+    hashingPictures = hashPictures;
+    underlying = platform;
+    pictureHash = pictureHashStart;
     demo = std::move(played);
     next = 0;
     repeatsTaken = 0;
@@ -152,6 +197,11 @@ void startReplay(Demo played, bool realtime) {
     platform.getMouseState = &replayMouseState;
     platform.delay = &replayDelay;
     platform.flip = &replayFlip;
+    platform.updateRects = &replayUpdateRects;
+}
+
+uint64_t replayedPicturesHash() {
+    return pictureHash;
 }
 
 uint32_t replayedFrames() {

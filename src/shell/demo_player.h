@@ -3,6 +3,7 @@
 // the demo does not hold next.
 #pragma once
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -17,7 +18,11 @@ class DemoDivergence : public std::runtime_error {
 // Seeds rand as the recording did and installs the replaying seam over SDL's. Headless, delays
 // return at once; with `realtime` every clock reading waits until as much real time has passed
 // since the first as had passed in the recording, and presents keep the window alive.
-void startReplay(Demo demo, bool realtime);
+// With hashPictures, every presented picture is folded into replayedPicturesHash().
+void startReplay(Demo demo, bool realtime, bool hashPictures = false);
+
+// The hash of every picture presented so far, when asked for.
+uint64_t replayedPicturesHash();
 
 // Presents replayed so far.
 uint32_t replayedFrames();

@@ -40,7 +40,7 @@ int recordGame(const std::string& path) {
     return error.empty() ? 0 : demoError(path, error);
 }
 
-int replayGame(const std::string& path, bool realtime) {
+int replayGame(const std::string& path, bool realtime, bool pictures) {
     std::ifstream file(path, std::ios::binary);
     if (!file) {
         return demoError(path, "cannot read the demo");
@@ -59,7 +59,7 @@ int replayGame(const std::string& path, bool realtime) {
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         platform.videoDepth = headlessDepth;
     }
-    startReplay(std::move(*parsed.demo), realtime);
+    startReplay(std::move(*parsed.demo), realtime, pictures);
     std::string summary;
     try {
         startGame();
@@ -72,5 +72,8 @@ int replayGame(const std::string& path, bool realtime) {
     }
     shutdownGame();
     std::printf("%s\n", summary.c_str());
+    if (pictures) {
+        std::printf("pictures: %s\n", hexHash(replayedPicturesHash()).c_str());
+    }
     return 0;
 }

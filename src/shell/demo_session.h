@@ -9,4 +9,4 @@ int recordGame(const std::string& path);
 
 // Replays a demo: 0 after the whole demo was played back, 2 for a file that cannot be read,
 // is no intact demo, was recorded on other levels, or that the game leaves.
-int replayGame(const std::string& path, bool realtime);
+int replayGame(const std::string& path, bool realtime, bool pictures = false);

@@ -109,7 +109,7 @@ int runGame(int argc, char* argv[]) {
     case CommandLine::Record:
         return recordGame(commandLine.demoPath);
     case CommandLine::Replay:
-        return replayGame(commandLine.demoPath, commandLine.realtime);
+        return replayGame(commandLine.demoPath, commandLine.realtime, commandLine.pictures);
     default:
         return answerCommandLine(commandLine);
     }

@@ -146,30 +146,4 @@ TEST_F(EnemyMovementTest, OnlyTheNorthSouthAndSeekMarksCountInTheLowerRow) {
     EXPECT_EQ(hintAt(132, 64), -1);
 }
 
-TEST_F(EnemyMovementTest, AScaredEnemySteersLikeAnActiveOne) {
-    enemy.setTimedState(Scared, 150, Active);
-    setMaze({"", "", "", "    n     ", ""});
-    place(player, 128, 0);
-    place(enemy, 124, 96, East);
-    moveEnemy(enemy);
-    EXPECT_EQ(enemy.direction, North);
-
-    setMaze({"", "", "", "    #", ""});
-    place(player, 96, 480);
-    place(enemy, 96, 96, East);
-    moveEnemy(enemy);
-    EXPECT_EQ(enemy.direction, South);
-}
-
-TEST_F(EnemyMovementTest, WalkingOffTheRightEdgeComesBackOnTheLeft) {
-    setMaze({"", "", ""});
-    place(player, 400, 400);
-    place(enemy, 764, 64, East);
-    moveEnemy(enemy);
-    EXPECT_EQ(enemy.x, 0);
-    place(enemy, 0, 64, West);
-    moveEnemy(enemy);
-    EXPECT_EQ(enemy.x, 768);
-}
-
 } // namespace

@@ -29,36 +29,6 @@ const std::vector<std::string> crossing = {
 
 class PlayerControlTest : public GameTest {};
 
-TEST_F(PlayerControlTest, EscapeQAndTheWindowCloseAskToQuit) {
-    for (auto ask : {+[] { scripted::pressKey(SDLK_ESCAPE); }, +[] { scripted::pressKey(SDLK_q); },
-                     +[] { scripted::queueQuit(); }}) {
-        quitRequested = 0;
-        ask();
-        handleEvents();
-        EXPECT_EQ(quitRequested, 1);
-    }
-}
-
-TEST_F(PlayerControlTest, OfSeveralFreeArrowsTheLastTestWins) {
-    setMaze(crossing);
-    struct Case {
-        std::initializer_list<SDLKey> keys;
-        int32_t heading;
-    };
-    const Case cases[] = {{{SDLK_UP, SDLK_RIGHT}, East},
-                          {{SDLK_UP, SDLK_DOWN, SDLK_LEFT}, West},
-                          {{SDLK_UP, SDLK_DOWN}, South},
-                          {{SDLK_UP}, North},
-                          {{SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN}, East}};
-    for (const Case& c : cases) {
-        scripted::install();
-        place(player, 160, 160, None);
-        hold(c.keys);
-        playerFrame();
-        EXPECT_EQ(player.direction, c.heading);
-    }
-}
-
 TEST_F(PlayerControlTest, AHeldArrowTurnsOnlyWhenFreeAndStepsAtOnce) {
     setMaze(crossing);
     // Heading north into the wall above the corridor, nothing held: the player waits.
@@ -100,30 +70,6 @@ TEST_F(PlayerControlTest, WalkingOffOneSideComesBackOnTheOther) {
     place(player, 760, 32, East);
     playerFrame();
     EXPECT_EQ(player.x, 764);
-}
-
-TEST_F(PlayerControlTest, WarpsLandOnTheFloorOfRowsTwoToEighteen) {
-    setMaze({});
-    constexpr int draws = 19000;
-    player.warps = draws;
-    std::map<int32_t, int> rows;
-    std::map<int32_t, int> columns;
-    for (int i = 0; i < draws; ++i) {
-        ASSERT_TRUE(warpPlayer());
-        ASSERT_EQ(player.x % tileSize, 0);
-        ASSERT_EQ(player.y % tileSize, 0);
-        ++rows[player.y / tileSize];
-        ++columns[player.x / tileSize];
-    }
-    EXPECT_EQ(player.warps, 0);
-    EXPECT_EQ(rows.count(0), 0u);
-    EXPECT_EQ(rows.count(1), 0u);
-    // Rows 0 and 1 are moved to row 2: three shares of nineteen there, one in every other row.
-    EXPECT_NEAR(rows[2], 3000, 250);
-    for (int32_t row = 3; row < mazeRows; ++row) {
-        EXPECT_NEAR(rows[row], 1000, 150) << row;
-    }
-    EXPECT_EQ(columns.size(), static_cast<std::size_t>(mazeColumns));
 }
 
 TEST_F(PlayerControlTest, AWarpEatsWhereItLandsAndWalksOnInTheSameFrame) {

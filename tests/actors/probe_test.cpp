@@ -9,48 +9,6 @@ namespace {
 
 class ProbeTest : public GameTest {};
 
-TEST_F(ProbeTest, VisitsRowByRowAndStopsAtTheFirstBlock) {
-    // The player at (68, 64) tests the box one step up: rows 1 and 2, columns 2 and 3.
-    setMaze({"", "  .#", "  .."});
-    place(player, 68, 64);
-    ediblesLeft = 3;
-    EXPECT_TRUE(probeMaze(68, 60));
-    EXPECT_EQ(mazeGrid.at(1, 2), Open) << "a refused turn still eats";
-    EXPECT_EQ(player.score, 10);
-    EXPECT_EQ(ediblesLeft, 2);
-    EXPECT_EQ(channelsPlaying(soundBank.crunchSound), 1);
-    EXPECT_EQ(mazeGrid.at(2, 2), Dot) << "the lower row is not reached once blocked";
-    EXPECT_EQ(mazeGrid.at(2, 3), Dot);
-
-    // A door blocks the player before the next column is looked at.
-    setMaze({"", "  -.", "  .."});
-    EXPECT_TRUE(probeMaze(68, 60));
-    EXPECT_EQ(mazeGrid.at(1, 3), Dot);
-
-    // Free: all four cells are taken, once only.
-    setMaze({"", "  ^>", "  <*"});
-    EXPECT_FALSE(probeMaze(68, 60));
-    EXPECT_FALSE(probeMaze(68, 60));
-    EXPECT_EQ(player.score, 50);
-    EXPECT_EQ(mazeGrid.at(1, 2), NorthMark);
-    EXPECT_EQ(mazeGrid.at(1, 3), EastMark);
-    EXPECT_EQ(mazeGrid.at(2, 2), WestMark);
-    EXPECT_EQ(mazeGrid.at(2, 3), SeekMark);
-    EXPECT_EQ(hintAt(64, 32), NorthMark) << "the mark outlives its dot";
-}
-
-TEST_F(ProbeTest, ABoxOnTheTileGridVisitsOneCell) {
-    setMaze({"", "", " ...", " .P."});
-    place(player, 64, 96);
-    EXPECT_FALSE(probeMaze(64, 96));
-    EXPECT_EQ(mazeGrid.at(3, 2), Open) << "the start tile is taken";
-    EXPECT_EQ(player.score, 0);
-    EXPECT_FALSE(probeMaze(64, 92));
-    EXPECT_EQ(player.score, 10) << "one step up touches row 2, column 2 only";
-    EXPECT_EQ(mazeGrid.at(2, 1), Dot);
-    EXPECT_EQ(mazeGrid.at(2, 3), Dot);
-}
-
 TEST_F(ProbeTest, EatsOnlyAtThePlayerOrOneStepAway) {
     setMaze({"", " .......", "", ""});
     place(player, 96, 32);

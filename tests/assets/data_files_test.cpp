@@ -196,24 +196,6 @@ TEST(DataFiles, BlankSheetRepeatsTheDarkPanelExactly) {
     EXPECT_LT(brightness / static_cast<long>(panel.px.size() * 3), 80);
 }
 
-TEST(DataFiles, DotsPulseAndPowerItemsAnimate) {
-    const Picture floor = load("images/misc/open_space.jpg");
-    int previous = 0;
-    for (const std::string& rel : numbered("images/misc/ball", 1, 5)) {
-        const Picture dot = load(rel);
-        int lit = 0;
-        for (size_t k = 0; k < dot.px.size(); ++k) {
-            lit += near(dot.px[k], floor.px[k], inkTolerance) ? 0 : 1;
-        }
-        EXPECT_GT(lit, previous) << rel << " is not larger than the frame before";
-        previous = lit;
-    }
-    const Picture first = load("images/misc/food2.bmp");
-    for (const std::string& rel : numbered("images/misc/food", 3, 5)) {
-        EXPECT_GT(differingPixels(first, load(rel)), 20) << rel;
-    }
-}
-
 TEST(DataFiles, SpritesAreKeyedAnimatedAndToldApart) {
     std::vector<std::string> groups;
     for (const char* heading : {"N", "S", "E", "W"}) {
@@ -246,63 +228,6 @@ TEST(DataFiles, SpritesAreKeyedAnimatedAndToldApart) {
     EXPECT_GT(differ("red_enemy/E", "red_enemy/W"), 50);
     EXPECT_GT(differ("red_enemy/NS", "blue_enemy/NS"), 200);
     EXPECT_GT(differ("scared_grey/E", "scared_white/E"), 200);
-}
-
-TEST(DataFiles, BombExplosionAndBannerAreKeyed) {
-    for (const char* rel :
-         {"images/misc/dyno.bmp", "images/misc/boom.bmp", "images/misc/boom2.bmp"}) {
-        expectKeyed(rel, loadChecked(rel, tile, tile));
-    }
-    const Picture banner = loadChecked("images/bonus.bmp", 300, 100);
-    expectKeyed("images/bonus.bmp", banner);
-    EXPECT_NE(banner.at(150, 50), keyColour);
-}
-
-TEST(DataFiles, ButtonsAreKeyedOutsideTheirShapeAndLightUp) {
-    for (const char* rest : {"play", "controls1", "continue1"}) {
-        const std::string name(rest);
-        const std::string lit = "images/" + name.substr(0, name.find('1')) + "2.png";
-        const Picture a = loadChecked("images/" + name + ".png", 150, 50);
-        const Picture b = loadChecked(lit, 150, 50);
-        expectKeyed(name, a);
-        expectKeyed(lit, b);
-        EXPECT_NE(a.at(75, 25), keyColour);
-        EXPECT_GT(differingPixels(a, b), 150 * 50 / 2) << lit << " does not look lit";
-    }
-}
-
-TEST(DataFiles, ScreensAreOpaqueAndTheIntroZonesLightUp) {
-    std::map<std::string, Picture> pics;
-    for (const char* name :
-         {"introbg", "introbgleft", "introbgright", "introbgpushed", "beatboard", "options"}) {
-        const std::string rel = std::string("images/") + name + ".png";
-        pics[name] = loadChecked(rel, 800, 600);
-        EXPECT_EQ(pics[name].count(keyColour), 0) << rel;
-    }
-    ASSERT_EQ(pics["introbg"].w, 800);
-    auto changedIn = [&](const char* variant, int x0, int x1, int y0, int y1) {
-        int n = 0;
-        for (int y = y0; y < y1; ++y) {
-            for (int x = x0; x < x1; ++x) {
-                n += pics["introbg"].at(x, y) == pics[variant].at(x, y) ? 0 : 1;
-            }
-        }
-        return n;
-    };
-    // Each lit variant changes its own zone and leaves the other one alone.
-    EXPECT_GT(changedIn("introbgleft", 0, 300, 401, 600), 10000);
-    EXPECT_EQ(changedIn("introbgleft", 301, 800, 401, 600), 0);
-    EXPECT_GT(changedIn("introbgright", 301, 800, 401, 600), 10000);
-    EXPECT_EQ(changedIn("introbgright", 0, 300, 401, 600), 0);
-    EXPECT_GT(differingPixels(pics["introbg"], pics["introbgpushed"]), 800 * 600 / 2);
-    // The controls page keeps the spot of its play button clear.
-    int drawn = 0;
-    for (int y = 500; y < 550; ++y) {
-        for (int x = 300; x < 450; ++x) {
-            drawn += pics["options"].at(x, y) == pics["beatboard"].at(x, y) ? 0 : 1;
-        }
-    }
-    EXPECT_EQ(drawn, 0);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Replays every demo of this folder headless and compares each one's summary line with
-# expected.txt; with --refresh writes expected.txt anew instead (see refresh-expected.sh).
+# Replays every demo of this folder headless and compares each one's summary line, and the hash
+# of every picture it showed (--pictures), with expected.txt; with --refresh writes expected.txt
+# anew instead (see refresh-expected.sh).
 # Usage: replay_demos.sh BINARY GAME_DIR [--refresh]
 set -euo pipefail
 binary=$(realpath "$1")
@@ -13,7 +14,7 @@ trap 'rm -rf "$work"' EXIT
 for demo in "$here"/*.demo; do
   name=$(basename "$demo")
   status=0
-  line=$(cd "$game_dir" && "$binary" --replay "$demo" 2>"$work/$name.err") || status=$?
+  line=$(cd "$game_dir" && "$binary" --replay "$demo" --pictures 2>"$work/$name.err" | paste -sd " ") || status=$?
   if [[ $status != 0 ]]; then
     echo "FAIL: $name: replay exit status $status" >&2
     cat "$work/$name.err" >&2

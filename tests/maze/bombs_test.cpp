@@ -63,18 +63,6 @@ TEST_F(BombsTest, OverlapBoundariesForThePlayerAndForEnemies) {
     }
 }
 
-TEST_F(BombsTest, WalkingPastABombOneTileAwayPicksItUp) {
-    place(player, 100, 64);
-    bombSites = {BombSite{128, 96, 128, 96, Lying}, BombSite{128, 100, 128, 100, Lying}};
-    SDL_FillRect(screen, nullptr, 0);
-    updateBombs();
-    EXPECT_EQ(bombSites[0].state, Carried);
-    EXPECT_EQ(player.bombs, 1);
-    EXPECT_EQ(channelsPlaying(soundBank.pickUpSound), 1);
-    EXPECT_EQ(bombSites[1].state, Lying) << "one pixel further it stays";
-    EXPECT_EQ(shownAt(bombSites[1]), "dyno");
-}
-
 TEST_F(BombsTest, SpaceDropsThenDetonatesAndABlastIsLiveForFourFrames) {
     bombSites = {BombSite{0, 0, 32, 32, Carried}};
     player.bombs = 1;
@@ -107,27 +95,6 @@ TEST_F(BombsTest, SpaceDropsThenDetonatesAndABlastIsLiveForFourFrames) {
     const int32_t score = player.score;
     bombFrame();
     EXPECT_EQ(player.score, score) << "a spent bomb catches nothing";
-}
-
-TEST_F(BombsTest, TwoBlastsShareOneAnimationCounter) {
-    bombSites = {BombSite{96, 96, 96, 96, Exploding}, BombSite{320, 96, 320, 96, Exploding}};
-    place(redEnemy, 96, 96);
-    place(purpleEnemy, 320, 96);
-    const char* const aLooks[] = {"boom", "boom", "boom", "boom2", "boom", ""};
-    const char* const bLooks[] = {"boom2", "", "", "", "", ""};
-    for (int frame = 0; frame < 6; ++frame) {
-        const bool bLive = bombSites[1].state == Exploding;
-        redEnemy.setState(Active);
-        purpleEnemy.setState(Active);
-        bombFrame();
-        EXPECT_EQ(redEnemy.state, Flung) << "A is live in frame " << frame;
-        EXPECT_EQ(purpleEnemy.state, bLive ? Flung : Active) << frame;
-        EXPECT_EQ(shownAt(bombSites[0]), aLooks[frame]) << frame;
-        EXPECT_EQ(shownAt(bombSites[1]), bLooks[frame]) << frame;
-        EXPECT_EQ(bombSites[1].state, frame >= 1 ? Spent : Exploding) << frame;
-    }
-    EXPECT_EQ(bombSites[0].state, Spent);
-    EXPECT_EQ(purpleEnemy.state, Active) << "B was live in frames 0 and 1 only";
 }
 
 TEST_F(BombsTest, MultiKillsPayOnTheFirstOfEveryThreeFrames) {
@@ -178,19 +145,6 @@ TEST_F(BombsTest, SpaceActsOnTheFirstQualifyingRecordOnly) {
     EXPECT_EQ(bombSites[0].state, Exploding);
     EXPECT_EQ(bombSites[1].state, Carried);
     EXPECT_EQ(player.bombs, 1);
-}
-
-TEST_F(BombsTest, SpaceWithNothingToDropOrDetonateDoesNothing) {
-    useBombKey();
-    bombSites = {BombSite{32, 32, 32, 32, Lying}, BombSite{64, 64, 64, 64, Spent},
-                 BombSite{96, 96, 96, 96, Carried}};
-    player.bombs = 0;
-    useBombKey();
-    EXPECT_EQ(bombSites[0].state, Lying);
-    EXPECT_EQ(bombSites[1].state, Spent);
-    EXPECT_EQ(bombSites[2].state, Carried);
-    EXPECT_EQ(bombSites[2].x, 96);
-    EXPECT_EQ(Mix_Playing(-1), 0);
 }
 
 } // namespace

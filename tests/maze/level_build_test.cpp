@@ -105,41 +105,4 @@ TEST_F(LevelBuildTest, BombSitesAreListedInCellOrderAndLeaveTheGridOutsideRowZer
     EXPECT_TRUE(tileUntouched(10, 5)) << "nothing is drawn for the mark in that frame";
 }
 
-TEST_F(LevelBuildTest, BuildDrawsFloorDoorDotsAndWallsAndLeavesStartAndMarkTilesAlone) {
-    setMaze({"#  ", "-.P", "o*R", "nk "});
-    mazeGrid.set(0, 3, WallLast);
-    mazeGrid.set(0, 4, 36);
-    mazeGrid.set(0, 5, -1);
-    buildLevel();
-    EXPECT_TRUE(drawnAt(tileBank.walls[0], 0, 0));
-    EXPECT_TRUE(drawnAt(tileBank.walls[WallLast - WallFirst], 96, 0));
-    EXPECT_TRUE(drawnAt(tileBank.openSpace, 32, 0));
-    EXPECT_TRUE(drawnAt(tileBank.door, 0, 32));
-    EXPECT_TRUE(drawnAt(tileBank.dotImages[0], 32, 32));
-    EXPECT_TRUE(drawnAt(tileBank.dotImages[0], 32, 64)) << "a dot on a seek mark";
-    for (const auto& tile :
-         {std::array<int, 2>{4, 0}, {5, 0}, {2, 1}, {0, 2}, {2, 2}, {0, 3}, {1, 3}}) {
-        EXPECT_TRUE(tileUntouched(tile[0], tile[1])) << tile[0] << "," << tile[1];
-    }
-    EXPECT_EQ(ediblesLeft, 2);
-}
-
-TEST_F(LevelBuildTest, DotsCycleThroughFiveFramesAndPowerItemsThroughFour) {
-    setMaze({"", ".oP  <"});
-    mazeGrid.set(1, 3, 36);
-    buildLevel();
-    fillUntouched();
-    const int dotCycle[] = {0, 1, 2, 3, 4, 3, 2, 1, 0, 1, 2, 3, 4, 3, 2, 1, 0};
-    for (int frame = 0; frame < 17; ++frame) {
-        drawMaze();
-        EXPECT_EQ(shownFrame(tileBank.dotImages, 0, 1), dotCycle[frame]) << frame;
-        EXPECT_EQ(shownFrame(tileBank.dotImages, 5, 1), dotCycle[frame]) << frame;
-        EXPECT_EQ(shownFrame(tileBank.dotImages, 2, 1), dotCycle[frame]) << "start tile";
-        EXPECT_EQ(shownFrame(tileBank.powerImages, 1, 1), frame % 4) << frame;
-    }
-    EXPECT_TRUE(drawnAt(tileBank.openSpace, 128, 32));
-    EXPECT_TRUE(tileUntouched(3, 1)) << "unknown codes draw nothing";
-    EXPECT_TRUE(tileUntouched(0, 0)) << "row 0 is not redrawn";
-}
-
 } // namespace

@@ -61,29 +61,6 @@ TEST_F(StartupTest, QuittingInTheIntroStillStartsLevelOneButRunsNoFrame) {
     soundBank.closeSounds();
 }
 
-TEST_F(StartupTest, StartUpLoadsEverythingBeforeTheMenuAndAttachesTheLooks) {
-    // The menu's first pass sees every asset loaded and the actors wearing their looks.
-    bool checked = false;
-    scripted::afterPresents(1, [&checked] {
-        checked = true;
-        EXPECT_NE(screen, nullptr);
-        EXPECT_NE(tileBank.openSpace, nullptr);
-        EXPECT_TRUE(soundBank.isOpen());
-        EXPECT_NE(frontEnd.smallFont, nullptr);
-        EXPECT_EQ(player.sprites, &playerSet);
-        EXPECT_EQ(player.scaredGreySprites, nullptr);
-        EXPECT_EQ(yellowEnemy.sprites, &yellowSet);
-        EXPECT_EQ(yellowEnemy.scaredGreySprites, &scaredGreySet);
-        EXPECT_EQ(yellowEnemy.scaredWhiteSprites, &scaredWhiteSet);
-        EXPECT_EQ(levelNumber, 0) << "the level starts after the menu";
-        scripted::queueQuit();
-    });
-    startGame();
-    EXPECT_TRUE(checked);
-    EXPECT_EQ(levelNumber, 1);
-    EXPECT_EQ(player.target, screen);
-}
-
 TEST_F(StartupTest, WithoutAChosenDriverTheGameNeedsADisplay) {
     const char* savedDriver = std::getenv("SDL_VIDEODRIVER");
     const char* savedDisplay = std::getenv("DISPLAY");
@@ -118,52 +95,3 @@ class FrameTest : public GameTest {
         levelStartTicks = scripted::script.now;
     }
 };
-
-TEST_F(FrameTest, AQuitKeyLetsTheRestOfTheFrameRun) {
-    scripted::pressKey(SDLK_ESCAPE);
-    scripted::holdKey(SDLK_RIGHT, true);
-    const int startX = player.x;
-    runFrameSteps();
-    EXPECT_EQ(quitRequested, 1);
-    EXPECT_EQ(player.x, startX + walkStep) << "the player still moved in that frame";
-    EXPECT_EQ(scripted::script.presents, 1) << "and the frame was presented";
-}
-
-TEST_F(FrameTest, CountersAreCopiedBeforeAnythingChangesThem) {
-    player.score = 120;
-    player.lives = 2;
-    scripted::holdKey(SDLK_RIGHT, true);
-    runFrameSteps();
-    EXPECT_EQ(prevScore, 120);
-    EXPECT_EQ(prevLives, 2);
-    EXPECT_EQ(player.score, 130) << "the first step east eats a dot";
-}
-
-TEST_F(FrameTest, AKnockedOutPlayerFreezesEveryoneAndHidesTheEnemies) {
-    place(redEnemy, 9 * tileSize, 4 * tileSize, East);
-    player.setState(Punched);
-    SDL_FillRect(screen, nullptr, 0);
-    runFrameSteps();
-    EXPECT_EQ(redEnemy.x, 9 * tileSize) << "no enemy moves while the player is knocked out";
-    EXPECT_EQ(punchedFrames, 1);
-    // The maze was redrawn and the enemy not drawn over it: its tile shows the dot picture.
-    const Uint32 dotCentre = surfacePixel(tileBank.dotImages[0], 16, 16);
-    ASSERT_NE(surfacePixel(redSet.frameFor(East, 0), 16, 16), dotCentre);
-    EXPECT_EQ(screenPixel(redEnemy.x + 16, redEnemy.y + 16), dotCentre);
-}
-
-TEST_F(FrameTest, TheGameOverScreenOpensAfterTheFrameIsPresented) {
-    player.lives = 1;
-    player.setState(Punched);
-    punchedFrames = punchedSpinFrames - 1;
-    int presentsBeforeGameOver = -1;
-    scripted::afterPresents(1, [&presentsBeforeGameOver] {
-        presentsBeforeGameOver = scripted::script.presents;
-        scripted::queueQuit();
-    });
-    runFrameSteps();
-    EXPECT_EQ(player.lives, 0);
-    EXPECT_EQ(presentsBeforeGameOver, 1) << "the frame showing lives 0 came first";
-    EXPECT_EQ(quitRequested, 1);
-    EXPECT_GE(scripted::script.presents, 2) << "then the game-over screen presented";
-}

@@ -24,17 +24,6 @@ Uint32 rawPixel(SDL_Surface* surface, int x, int y) {
     }
 }
 
-std::function<void(int)> recorderCheck;
-int (*scriptedFlip)(SDL_Surface*) = nullptr;
-
-int recordingFlip(SDL_Surface* surface) {
-    if (recorderCheck) {
-        recorderCheck(scripted::script.presents + 1);
-    }
-    Mix_HaltChannel(-1);
-    return scriptedFlip(surface);
-}
-
 } // namespace
 
 Uint32 surfacePixel(SDL_Surface* surface, int x, int y) {
@@ -135,15 +124,4 @@ int channelsPlaying(Mix_Chunk* chunk) {
         count += Mix_Playing(channel) != 0 && Mix_GetChunk(channel) == chunk ? 1 : 0;
     }
     return count;
-}
-
-PassRecorder::PassRecorder(std::function<void(int)> check) : previousFlip(platform.flip) {
-    recorderCheck = std::move(check);
-    scriptedFlip = previousFlip;
-    platform.flip = &recordingFlip;
-}
-
-PassRecorder::~PassRecorder() {
-    platform.flip = previousFlip;
-    recorderCheck = nullptr;
 }

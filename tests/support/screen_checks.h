@@ -1,5 +1,5 @@
 // What the game presents, as the tests look at it: pixels of pictures and texts on the screen,
-// the effects playing, and a recorder of each presented pass.
+// and the effects playing.
 #pragma once
 
 #include <SDL.h>
@@ -7,20 +7,12 @@
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>
 
-#include <array>
-#include <functional>
 #include <string>
 
 // A colour no picture of the game uses: whatever still shows it was not drawn over.
 constexpr Uint32 marker = 0x13579B;
 
 constexpr SDL_Color white{255, 255, 255, 0};
-constexpr SDL_Color red{255, 0, 0, 0};
-constexpr SDL_Color blue{0, 0, 255, 0};
-
-inline Uint32 rgbOf(SDL_Color colour) {
-    return (static_cast<Uint32>(colour.r) << 16) | (static_cast<Uint32>(colour.g) << 8) | colour.b;
-}
 
 inline SDL_Rect rect(int x, int y, int w, int h) {
     return SDL_Rect{static_cast<Sint16>(x), static_cast<Sint16>(y), static_cast<Uint16>(w),
@@ -60,17 +52,3 @@ bool drawnAt(SDL_Surface* picture, int x, int y);
 
 // How many mixer channels are playing this effect right now.
 int channelsPlaying(Mix_Chunk* chunk);
-
-// Calls a check after every present (frame or screen pass) with the present's number, as the
-// pass was presented and before the script acts on it, then silences the effects so that the
-// next check sees only what the next pass started.
-class PassRecorder {
-  public:
-    explicit PassRecorder(std::function<void(int)> check);
-    ~PassRecorder();
-    PassRecorder(const PassRecorder&) = delete;
-    PassRecorder& operator=(const PassRecorder&) = delete;
-
-  private:
-    int (*previousFlip)(SDL_Surface*);
-};

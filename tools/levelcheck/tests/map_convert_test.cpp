@@ -28,24 +28,6 @@ TEST(WallPiece, EveryJoinHasItsOwnPieceButTheCross) {
     EXPECT_FALSE(wallPieceFor({true, true, true, true}).has_value());
 }
 
-TEST(WallPiece, MatchesTheFamilyTable) {
-    EXPECT_EQ(wallPieceFor({false, false, true, true}), WallEastWest);
-    EXPECT_EQ(wallPieceFor({false, true, true, true}), WallEastWestSouth);
-    EXPECT_EQ(wallPieceFor({true, true, false, false}), WallNorthSouth);
-    EXPECT_EQ(wallPieceFor({true, true, false, true}), WallNorthSouthEast);
-    EXPECT_EQ(wallPieceFor({false, false, false, false}), WallPillar);
-    EXPECT_EQ(wallPieceFor({false, true, false, true}), WallSouthEast);
-    EXPECT_EQ(wallPieceFor({false, true, true, false}), WallSouthWest);
-    EXPECT_EQ(wallPieceFor({true, false, false, true}), WallNorthEast);
-    EXPECT_EQ(wallPieceFor({true, false, true, false}), WallNorthWest);
-    EXPECT_EQ(wallPieceFor({false, false, false, true}), WallEndEast);
-    EXPECT_EQ(wallPieceFor({false, true, false, false}), WallEndSouth);
-    EXPECT_EQ(wallPieceFor({true, false, false, false}), WallEndNorth);
-    EXPECT_EQ(wallPieceFor({false, false, true, false}), WallEndWest);
-    EXPECT_EQ(wallPieceFor({true, false, true, true}), WallEastWestNorth);
-    EXPECT_EQ(wallPieceFor({true, true, true, false}), WallNorthSouthWest);
-}
-
 TEST(ConvertMap, PicksPiecesFromWalledNeighbours) {
     const MapConversion conversion = convertMap(smallLevelMap());
     ASSERT_TRUE(conversion.errors.empty()) << conversion.errors.front();
@@ -100,20 +82,6 @@ TEST(ConvertMap, DoorJoinsTheWallsBesideItButNotAboveOrBelow) {
     EXPECT_EQ(cellAt(conversion, 4, 10), WallEndSouth);
 }
 
-TEST(ConvertMap, TranslatesTheLegend) {
-    std::vector<std::string> lines = smallLevelMap();
-    lines[9] = "#_-PR123*^v<>nskwe.oB___#";
-    const MapConversion conversion = convertMap(lines);
-    ASSERT_TRUE(conversion.errors.empty()) << conversion.errors.front();
-    const std::vector<int32_t> expected = {
-        Open,     Door,     PlayerStart, RedHome, PurpleHome, BlueHome,    YellowHome,
-        DotSeek,  DotNorth, DotSouth,    DotWest, DotEast,    NorthMark,   SouthMark,
-        SeekMark, WestMark, EastMark,    Dot,     PowerItem,  BombSiteMark};
-    for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(cellAt(conversion, 10, static_cast<int32_t>(i) + 1), expected[i]) << i;
-    }
-}
-
 TEST(ConvertMap, RefusesMalformedMapsWithTheirPlace) {
     std::vector<std::string> lines = smallLevelMap();
     lines.pop_back();
@@ -145,17 +113,6 @@ TEST(ConvertMap, RefusesAWallJoinedOnAllFourSides) {
     ASSERT_EQ(conversion.errors.size(), 1u);
     EXPECT_EQ(conversion.errors[0], "row 10, column 6: wall joined on all four sides; there is no "
                                     "piece for it, keep walls one tile thick");
-}
-
-TEST(FormatLevel, WritesNineteenAlignedRows) {
-    std::vector<int32_t> cells(mazeCells, Dot);
-    cells[0] = WallPanel;
-    cells[mazeCells - 1] = Open;
-    const std::string text = formatLevel(cells);
-    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), mazeRows);
-    EXPECT_EQ(text.substr(0, 9), "25 17 17 ");
-    EXPECT_EQ(text.substr(text.size() - 4), "  0\n");
-    EXPECT_EQ(text.find('\n'), static_cast<size_t>(mazeColumns * 3 - 1));
 }
 
 } // namespace
