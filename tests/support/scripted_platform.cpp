@@ -1,3 +1,4 @@
+// The scripted platform: presents counted and scheduled actions over the in-memory seam.
 #include "support/scripted_platform.h"
 
 #include "shell/platform.h"
@@ -7,43 +8,6 @@ namespace scripted {
 Script script;
 
 namespace {
-
-Uint32 getTicks() {
-    return script.now;
-}
-
-int pollEvent(SDL_Event* event) {
-    if (script.events.empty()) {
-        return 0;
-    }
-    if (event != nullptr) {
-        *event = script.events.front();
-        script.events.pop_front();
-    }
-    return 1;
-}
-
-Uint8* getKeyState(int* count) {
-    if (count != nullptr) {
-        *count = SDLK_LAST;
-    }
-    return script.keys;
-}
-
-Uint8 getMouseState(int* x, int* y) {
-    if (x != nullptr) {
-        *x = script.mouseX;
-    }
-    if (y != nullptr) {
-        *y = script.mouseY;
-    }
-    return script.buttons;
-}
-
-void delay(Uint32 ms) {
-    script.delays.push_back(ms);
-    script.now += ms;
-}
 
 int flip(SDL_Surface*) {
     ++script.presents;
@@ -66,24 +30,14 @@ int flip(SDL_Surface*) {
 void install(Uint32 startTicks) {
     script = Script{};
     script.now = startTicks;
-    platform.getTicks = &getTicks;
-    platform.pollEvent = &pollEvent;
-    platform.getKeyState = &getKeyState;
-    platform.getMouseState = &getMouseState;
-    platform.delay = &delay;
+    platform = virtualPlatform(script);
     platform.flip = &flip;
     // A partial present is a present: it goes through whatever flip is installed.
     platform.updateRects = [](SDL_Surface* surface, int, SDL_Rect*) { platform.flip(surface); };
-    platform.videoDepth = 32;
 }
 
 void pressKey(SDLKey key) {
-    SDL_Event event{};
-    event.type = SDL_KEYDOWN;
-    event.key.type = SDL_KEYDOWN;
-    event.key.state = SDL_PRESSED;
-    event.key.keysym.sym = key;
-    script.events.push_back(event);
+    script.events.push_back(keyPressEvent(key));
 }
 
 void holdKey(SDLKey key, bool held) {

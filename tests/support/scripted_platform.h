@@ -1,27 +1,20 @@
-// A scripted stand-in for the platform seam: a clock the test moves, an event queue it fills,
-// held keys, a pointer and its button, and actions scheduled for a given present.
+// A scripted stand-in for the platform seam: the game's in-memory seam (a clock the test moves,
+// an event queue it fills, held keys, a pointer and its button) with presents counted and
+// actions scheduled for a given present.
 #pragma once
 
-#include <SDL.h>
-#include <deque>
+#include "shell/virtual_platform.h"
+
 #include <functional>
 #include <map>
-#include <vector>
 
 namespace scripted {
 
-struct Script {
-    Uint32 now = 0;
+struct Script : VirtualInput {
     // How far the clock moves at every present (frame or screen pass).
     Uint32 msPerPresent = 0;
     int presents = 0;
-    std::vector<Uint32> delays;
-    std::deque<SDL_Event> events;
     std::multimap<int, std::function<void()>> afterPresent;
-    Uint8 keys[SDLK_LAST] = {};
-    int mouseX = 0;
-    int mouseY = 0;
-    Uint8 buttons = 0;
 };
 
 extern Script script;
