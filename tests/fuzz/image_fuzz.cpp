@@ -40,7 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (file == nullptr) {
         return 0;
     }
-    std::fwrite(data, 1, size, file);
+    // An empty input has no bytes to write (and may come with no buffer at all).
+    if (size > 0) {
+        std::fwrite(data, 1, size, file);
+    }
     std::fclose(file);
     for (PictureSize size : {tilePicture, buttonPicture}) {
         SDL_Surface* picture = loadImage(path.c_str(), size);
