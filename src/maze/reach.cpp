@@ -1,7 +1,8 @@
-// The player's walkable cells, found by a breadth-first walk over the grid.
+// The walkable cells, found by a breadth-first walk over the grid.
 #include "maze/reach.h"
 
-ReachedCells cellsPlayerReaches(const MazeGrid& grid, const std::vector<int32_t>& startCells) {
+ReachedCells cellsReached(const int32_t* cells, const std::vector<int32_t>& startCells,
+                          Walker walker) {
     ReachedCells reached{};
     std::vector<int32_t> queue;
     queue.reserve(mazeCells);
@@ -19,12 +20,15 @@ ReachedCells cellsPlayerReaches(const MazeGrid& grid, const std::vector<int32_t>
             const int32_t toRow = row + step[0];
             const int32_t toColumn = (column + step[1] + mazeColumns) % mazeColumns;
             const int32_t to = toRow * mazeColumns + toColumn;
-            if (MazeGrid::inside(toRow, toColumn) && !reached[to] &&
-                playerMayEnter(grid.at(toRow, toColumn))) {
+            if (MazeGrid::inside(toRow, toColumn) && !reached[to] && mayEnter(cells[to], walker)) {
                 reached[to] = true;
                 queue.push_back(to);
             }
         }
     }
     return reached;
+}
+
+ReachedCells cellsPlayerReaches(const MazeGrid& grid, const std::vector<int32_t>& startCells) {
+    return cellsReached(grid.cells.data(), startCells, Walker::Player);
 }

@@ -32,8 +32,7 @@ bool walkable(Cell cell, Walker walker) {
     if (cell == noCell) {
         return false;
     }
-    const int32_t code = mazeGrid.at(rowOf(cell), columnOf(cell));
-    return !isWallCode(code) && !(walker == Walker::Player && code == Door);
+    return mayEnter(mazeGrid.at(rowOf(cell), columnOf(cell)), walker);
 }
 
 namespace {

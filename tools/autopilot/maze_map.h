@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "actors/actor.h"
+#include "maze/reach.h"
 #include "shell/shared_types.h"
 
 namespace autopilot {
@@ -16,8 +17,6 @@ constexpr Cell noCell = -1;
 constexpr int32_t unreachable = 1 << 20;
 
 using DistanceField = std::array<int32_t, mazeCells>;
-
-enum class Walker { Player, Enemy };
 
 constexpr Cell cellOf(int32_t row, int32_t column) {
     return row * mazeColumns + column;

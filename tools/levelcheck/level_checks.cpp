@@ -41,7 +41,7 @@ std::string codeName(const ActorCode& actor) {
 }
 
 bool isWarpTarget(const LevelCells& cells, int32_t cell) {
-    return cell / mazeColumns >= warpTopRow && canEnter(cells[cell], Walker::Player);
+    return cell / mazeColumns >= warpTopRow && mayEnter(cells[cell], Walker::Player);
 }
 
 const char* pickupName(int32_t code) {

@@ -1,18 +1,13 @@
-// Which cells of a level an actor can walk to.
+// Which cells of a level an actor can walk to, by the game's own walking rule (maze/reach.h),
+// on a level's cells rather than on the live maze.
 #pragma once
+
+#include "maze/reach.h"
 
 #include <cstdint>
 #include <vector>
 
-enum class Walker {
-    Player, // stopped by walls and by the door
-    Enemy,  // stopped by walls only
-};
-
-bool canEnter(int32_t code, Walker walker);
-
-// Marks every cell the walker reaches from any of the start cells by steps to the four
-// neighbours; a step west from column 0 or east from column 24 wraps to the other edge of the
-// same row. There is no vertical wrap: the rows above 0 and below 18 are not cells.
+// Marks every cell the walker reaches from any of the start cells; cells must hold mazeCells
+// codes. See cellsReached for the steps and the side wrap.
 std::vector<bool> reachableFrom(const std::vector<int32_t>& cells,
                                 const std::vector<int32_t>& starts, Walker walker);
