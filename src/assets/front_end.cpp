@@ -1,6 +1,7 @@
 // Loading and releasing the screens' pictures and the two fonts.
 #include "assets/front_end.h"
 
+#include "assets/asset_paths.h"
 #include "assets/image_loader.h"
 
 #include <initializer_list>
@@ -31,19 +32,19 @@ void closeFont(TTF_Font*& font) {
 
 void FrontEnd::initFrontEnd() {
     release();
-    bonusImage = loadImage("images/bonus.bmp", bannerPicture);
-    playImage = loadImage("images/play.png", buttonPicture);
-    play2Image = loadImage("images/play2.png", buttonPicture);
-    controls1Image = loadImage("images/controls1.png", buttonPicture);
-    controls2Image = loadImage("images/controls2.png", buttonPicture);
-    introBackground = loadImage("images/introbg.png", screenPicture);
-    introBackgroundLeft = loadImage("images/introbgleft.png", screenPicture);
-    introBackgroundRight = loadImage("images/introbgright.png", screenPicture);
-    introBackgroundPushed = loadImage("images/introbgpushed.png", screenPicture);
-    beatBoard = loadImage("images/beatboard.png", screenPicture);
-    optionsImage = loadImage("images/options.png", screenPicture);
-    continue1Image = loadImage("images/continue1.png", buttonPicture);
-    continue2Image = loadImage("images/continue2.png", buttonPicture);
+    bonusImage = loadImage(assetPath::bonusBanner, bannerPicture);
+    playImage = loadImage(assetPath::playButton, buttonPicture);
+    play2Image = loadImage(assetPath::playButtonLit, buttonPicture);
+    controls1Image = loadImage(assetPath::controlsButton, buttonPicture);
+    controls2Image = loadImage(assetPath::controlsButtonLit, buttonPicture);
+    introBackground = loadImage(assetPath::introBackground, screenPicture);
+    introBackgroundLeft = loadImage(assetPath::introBackgroundLeft, screenPicture);
+    introBackgroundRight = loadImage(assetPath::introBackgroundRight, screenPicture);
+    introBackgroundPushed = loadImage(assetPath::introBackgroundPushed, screenPicture);
+    beatBoard = loadImage(assetPath::board, screenPicture);
+    optionsImage = loadImage(assetPath::controlsPage, screenPicture);
+    continue1Image = loadImage(assetPath::continueButton, buttonPicture);
+    continue2Image = loadImage(assetPath::continueButtonLit, buttonPicture);
     for (SDL_Surface* keyed : {bonusImage, playImage, play2Image, controls1Image, controls2Image,
                                continue1Image, continue2Image}) {
         setMagentaKey(keyed);

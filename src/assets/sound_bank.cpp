@@ -1,9 +1,11 @@
 // Opening the audio device, loading the effects and tracks, and playing them by index.
 #include "assets/sound_bank.h"
 
+#include "assets/asset_paths.h"
 #include "assets/image_loader.h"
 
 #include <initializer_list>
+#include <iterator>
 
 #include <cstdio>
 
@@ -24,10 +26,6 @@ Mix_Chunk* loadEffect(const char* path) {
 }
 
 // The tracks' files in track order.
-const char* const trackPaths[trackCount] = {"sounds/music/music.mid",    "sounds/music/level1.mid",
-                                            "sounds/music/level2.mid",   "sounds/music/level3.mid",
-                                            "sounds/music/level4.mid",   "sounds/music/level5.mid",
-                                            "sounds/music/gameover2.mid"};
 
 std::vector<Uint8> readTrackFile(const char* path) {
     std::vector<Uint8> bytes;
@@ -59,6 +57,8 @@ void freeEffect(Mix_Chunk*& chunk) {
 
 } // namespace
 
+static_assert(std::size(assetPath::trackNames) == trackCount, "one file for each music index");
+
 void SoundBank::loadSounds() {
     closeSounds();
     if (Mix_OpenAudio(mixFrequency, AUDIO_S16LSB, mixChannels, mixChunkSize) < 0) {
@@ -68,20 +68,20 @@ void SoundBank::loadSounds() {
         return;
     }
     audioOpen = true;
-    wuzzleSound = loadEffect("sounds/sfx/wuzzle.wav");
-    explodeSound = loadEffect("sounds/sfx/explode.wav");
-    crunchSound = loadEffect("sounds/sfx/crunch3.wav");
-    dropBombSound = loadEffect("sounds/sfx/drop_bomb.wav");
-    pickUpSound = loadEffect("sounds/sfx/pick_up.wav");
-    punchSound = loadEffect("sounds/sfx/punch.wav");
-    buttonHoverSound = loadEffect("sounds/sfx/buttonhover.wav");
-    buttonPushSound = loadEffect("sounds/sfx/buttonpush.wav");
-    stretchSound = loadEffect("sounds/sfx/stretch.wav");
-    pageTurnSound = loadEffect("sounds/sfx/pageturn.wav");
-    youWinSound = loadEffect("sounds/sfx/youwin.wav");
-    warpSound = loadEffect("sounds/sfx/warp.wav");
+    wuzzleSound = loadEffect(assetPath::wuzzleEffect);
+    explodeSound = loadEffect(assetPath::explodeEffect);
+    crunchSound = loadEffect(assetPath::crunchEffect);
+    dropBombSound = loadEffect(assetPath::dropBombEffect);
+    pickUpSound = loadEffect(assetPath::pickUpEffect);
+    punchSound = loadEffect(assetPath::punchEffect);
+    buttonHoverSound = loadEffect(assetPath::buttonHoverEffect);
+    buttonPushSound = loadEffect(assetPath::buttonPushEffect);
+    stretchSound = loadEffect(assetPath::stretchEffect);
+    pageTurnSound = loadEffect(assetPath::pageTurnEffect);
+    youWinSound = loadEffect(assetPath::youWinEffect);
+    warpSound = loadEffect(assetPath::warpEffect);
     for (int32_t track = 0; track < trackCount; ++track) {
-        trackFiles[track] = readTrackFile(trackPaths[track]);
+        trackFiles[track] = readTrackFile(assetPath::track(track).c_str());
     }
     Mix_AllocateChannels(effectChannels);
 }
@@ -121,7 +121,7 @@ void SoundBank::playSound(int32_t index) {
         musicSource = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
         music = musicSource != nullptr ? Mix_LoadMUS_RW(musicSource) : nullptr;
         if (music == nullptr) {
-            reportDataProblem("music", trackPaths[request.track], Mix_GetError());
+            reportDataProblem("music", assetPath::track(request.track).c_str(), Mix_GetError());
             // Reported once: the track is not tried again.
             bytes.clear();
             unloadMusic();

@@ -1,6 +1,7 @@
 // Loading the twelve frames of a look from its folder, and finding the frame for a heading.
 #include "assets/sprite_set.h"
 
+#include "assets/asset_paths.h"
 #include "assets/image_loader.h"
 #include "shell/shared_types.h"
 
@@ -9,13 +10,14 @@
 
 namespace {
 
-const char* const lookFolders[] = {
-    "images/scared_grey/",  "images/scared_white/", "images/player/",      "images/red_enemy/",
-    "images/purple_enemy/", "images/blue_enemy/",   "images/yellow_enemy/"};
+// In the order of the looks' numbers.
+const char* const lookFolders[] = {assetPath::scaredGreyFolder, assetPath::scaredWhiteFolder,
+                                   assetPath::playerFolder,     assetPath::redFolder,
+                                   assetPath::purpleFolder,     assetPath::blueFolder,
+                                   assetPath::yellowFolder};
 
-SDL_Surface* loadFrame(const std::string& folder, const char* prefix, int32_t index) {
-    std::string path = folder + prefix + std::to_string(index) + ".bmp";
-    return loadImage(path.c_str(), tilePicture);
+SDL_Surface* loadFrame(const char* folder, const char* prefix, int32_t index) {
+    return loadImage(assetPath::characterFrame(folder, prefix, index).c_str(), tilePicture);
 }
 
 } // namespace
@@ -25,7 +27,7 @@ void SpriteSet::loadSprites(int32_t look) {
         return;
     }
     release();
-    const std::string folder = lookFolders[look];
+    const char* const folder = lookFolders[look];
     if (look == PlayerLook) {
         for (int32_t i = 0; i < framesPerHeading; ++i) {
             frames[NorthFirst + i] = loadFrame(folder, "N", i);

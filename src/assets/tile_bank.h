@@ -32,6 +32,3 @@ class TileBank {
     std::array<SDL_Surface*, dotFrameCount> dotImages{};
     SDL_Surface* blankSheet = nullptr;
 };
-
-// The picture file of a wall piece: "images/walls/<stem>.bmp" from the wall family table.
-std::string wallImagePath(int32_t code);

@@ -2,6 +2,7 @@
 // blit helpers everything draws with.
 #include "shell/video.h"
 
+#include "assets/asset_paths.h"
 #include "assets/image_loader.h"
 #include "shell/game_state.h"
 #include "shell/platform.h"
@@ -76,7 +77,7 @@ void initVideo() {
                       driverName);
         failInit(reason);
     }
-    const char* const iconPath = "images/misc/icon.bmp";
+    const char* const iconPath = assetPath::icon;
     SDL_Surface* icon = IMG_Load(iconPath);
     if (icon == nullptr) {
         reportDataProblem("image", iconPath, IMG_GetError());

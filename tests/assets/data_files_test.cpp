@@ -1,6 +1,6 @@
 // Checks the generated data files in the run directory: every picture, effect and tune exists,
 // has the format, size and colour key the game relies on, and holds real content.
-#include "assets/tile_bank.h"
+#include "assets/asset_paths.h"
 #include "shell/shared_types.h"
 #include "support/screen_checks.h"
 
@@ -127,7 +127,7 @@ TEST(DataFiles, TilesAreOpaqueBmpAndItemsCarryTheFloorOfTheOpenSpace) {
     ASSERT_EQ(floor.w, tile);
     std::vector<std::string> opaque{"images/misc/blank_sheet.bmp", "images/misc/icon.bmp"};
     for (const WallPieceInfo& piece : wallFamily) {
-        opaque.push_back(wallImagePath(piece.code));
+        opaque.push_back(assetPath::wallPiece(piece.code));
     }
     for (const std::string& rel : opaque) {
         const int width = rel.find("blank_sheet") != std::string::npos ? 800 : tile;
@@ -152,7 +152,7 @@ TEST(DataFiles, WallPiecesReachExactlyTheirJoinedEdges) {
             continue;
         }
         const std::string name = piece.fileStem;
-        const Picture p = load(wallImagePath(piece.code));
+        const Picture p = load(assetPath::wallPiece(piece.code));
         ASSERT_EQ(p.w, tile) << name;
         for (const auto& [side, bit] : {std::pair{'N', JoinNorth}, std::pair{'S', JoinSouth},
                                         std::pair{'W', JoinWest}, std::pair{'E', JoinEast}}) {

@@ -1,6 +1,8 @@
 // The twelve sound effects, synthesised.
 #include "effects.h"
 
+#include "assets/asset_paths.h"
+
 #include "synth.h"
 
 #include <cmath>
@@ -166,16 +168,16 @@ Samples warp() {
 } // namespace
 
 void writeEffects(const std::string& folder) {
-    writeWav(crunch(), folder + "/crunch3.wav", 0.6);
-    writeWav(explode(), folder + "/explode.wav");
-    writeWav(wuzzle(), folder + "/wuzzle.wav", 0.7);
-    writeWav(punch(), folder + "/punch.wav");
-    writeWav(dropBomb(), folder + "/drop_bomb.wav");
-    writeWav(pickUp(), folder + "/pick_up.wav", 0.6);
-    writeWav(buttonHover(), folder + "/buttonhover.wav", 0.5);
-    writeWav(buttonPush(), folder + "/buttonpush.wav", 0.6);
-    writeWav(pageTurn(), folder + "/pageturn.wav", 0.6);
-    writeWav(stretch(), folder + "/stretch.wav", 0.6);
-    writeWav(youWin(), folder + "/youwin.wav", 0.7);
-    writeWav(warp(), folder + "/warp.wav", 0.7);
+    writeWav(crunch(), folder + "/" + assetPath::crunchEffect, 0.6);
+    writeWav(explode(), folder + "/" + assetPath::explodeEffect);
+    writeWav(wuzzle(), folder + "/" + assetPath::wuzzleEffect, 0.7);
+    writeWav(punch(), folder + "/" + assetPath::punchEffect);
+    writeWav(dropBomb(), folder + "/" + assetPath::dropBombEffect);
+    writeWav(pickUp(), folder + "/" + assetPath::pickUpEffect, 0.6);
+    writeWav(buttonHover(), folder + "/" + assetPath::buttonHoverEffect, 0.5);
+    writeWav(buttonPush(), folder + "/" + assetPath::buttonPushEffect, 0.6);
+    writeWav(pageTurn(), folder + "/" + assetPath::pageTurnEffect, 0.6);
+    writeWav(stretch(), folder + "/" + assetPath::stretchEffect, 0.6);
+    writeWav(youWin(), folder + "/" + assetPath::youWinEffect, 0.7);
+    writeWav(warp(), folder + "/" + assetPath::warpEffect, 0.7);
 }

@@ -3,5 +3,5 @@
 
 #include <string>
 
-// Writes every effect into `folder` (the game's sounds/sfx/).
+// Writes every effect under the run directory `folder`, at the path the game loads it from.
 void writeEffects(const std::string& folder);

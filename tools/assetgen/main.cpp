@@ -1,5 +1,6 @@
 // assetgen: draws every picture, synthesises every effect and writes every tune of the game.
 // Usage: assetgen ART_DIR AUDIO_DIR GAME_DIR [ICON_DIR]
+#include "assets/asset_paths.h"
 #include "buttons.h"
 #include "characters.h"
 #include "desktop_icon.h"
@@ -15,6 +16,7 @@
 
 #include <cstdio>
 #include <exception>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -24,10 +26,10 @@ constexpr double shortestTune = 30.0; // seconds
 constexpr double longestTune = 60.0;
 
 void writeTiles(const Palette& pal, const std::string& out, const Image& floor) {
-    const std::string walls = out + "/images/walls/";
+    const std::string to = out + "/";
     const Image panel = makePanel(pal);
     for (const WallPieceInfo& piece : wallFamily) {
-        const std::string file = walls + piece.fileStem + ".bmp";
+        const std::string file = to + assetPath::wallPiece(piece.code);
         if (piece.code == WallPanel) {
             writeBmp(panel, file);
         } else if (piece.joins == JoinNone) {
@@ -37,29 +39,29 @@ void writeTiles(const Palette& pal, const std::string& out, const Image& floor) 
         }
     }
 
-    const std::string misc = out + "/images/misc/";
-    writeBmp(makeBlankSheet(panel, screenWidth), misc + "blank_sheet.bmp");
-    writeJpeg(floor, misc + "open_space.jpg");
-    writeBmp(makeDoor(pal, floor), misc + "door.bmp");
+    writeBmp(makeBlankSheet(panel, screenWidth), to + assetPath::blankSheet);
+    writeJpeg(floor, to + assetPath::openSpace);
+    writeBmp(makeDoor(pal, floor), to + assetPath::door);
     for (int i = 0; i < 5; ++i) {
-        writeBmp(makeDot(pal, floor, i), misc + "ball" + std::to_string(i + 1) + ".bmp");
+        writeBmp(makeDot(pal, floor, i), to + assetPath::dotFrame(i));
     }
     for (int i = 0; i < 4; ++i) {
-        writeBmp(makePowerItem(pal, floor, i), misc + "food" + std::to_string(i + 2) + ".bmp");
+        writeBmp(makePowerItem(pal, floor, i), to + assetPath::powerFrame(i));
     }
-    writeBmp(makeBomb(pal), misc + "dyno.bmp");
-    writeBmp(makeExplosion(pal, 0), misc + "boom.bmp");
-    writeBmp(makeExplosion(pal, 1), misc + "boom2.bmp");
-    writeBmp(makeIcon(pal, drawPlayer(pal, Facing::South, 1)), misc + "icon.bmp");
+    writeBmp(makeBomb(pal), to + assetPath::bomb);
+    writeBmp(makeExplosion(pal, 0), to + assetPath::blast);
+    writeBmp(makeExplosion(pal, 1), to + assetPath::blastLater);
+    writeBmp(makeIcon(pal, drawPlayer(pal, Facing::South, 1)), to + assetPath::icon);
 }
 
 void writeCharacters(const Palette& pal, const std::string& out) {
-    const std::string player = out + "/images/player/";
+    const std::string to = out + "/";
     const std::pair<const char*, Facing> playerHeadings[] = {
         {"N", Facing::North}, {"S", Facing::South}, {"E", Facing::East}, {"W", Facing::West}};
     for (auto [prefix, facing] : playerHeadings) {
         for (int f = 0; f < walkFrames; ++f) {
-            writeBmp(drawPlayer(pal, facing, f), player + prefix + std::to_string(f) + ".bmp");
+            writeBmp(drawPlayer(pal, facing, f),
+                     to + assetPath::characterFrame(assetPath::playerFolder, prefix, f));
         }
     }
     struct Look {
@@ -68,18 +70,17 @@ void writeCharacters(const Palette& pal, const std::string& out) {
         bool scared;
     };
     const Look looks[] = {
-        {"red_enemy", "red", false},   {"purple_enemy", "purple", false},
-        {"blue_enemy", "blue", false}, {"yellow_enemy", "yellow", false},
-        {"scared_grey", "grey", true}, {"scared_white", "pale", true},
+        {assetPath::redFolder, "red", false},        {assetPath::purpleFolder, "purple", false},
+        {assetPath::blueFolder, "blue", false},      {assetPath::yellowFolder, "yellow", false},
+        {assetPath::scaredGreyFolder, "grey", true}, {assetPath::scaredWhiteFolder, "pale", true},
     };
     const std::pair<const char*, Facing> critterHeadings[] = {
         {"NS", Facing::South}, {"E", Facing::East}, {"W", Facing::West}};
     for (const Look& look : looks) {
-        const std::string folder = out + "/images/" + look.folder + "/";
         for (auto [prefix, facing] : critterHeadings) {
             for (int f = 0; f < walkFrames; ++f) {
                 writeBmp(drawCritter(pal, look.colours, look.scared, facing, f),
-                         folder + prefix + std::to_string(f) + ".bmp");
+                         to + assetPath::characterFrame(look.folder, prefix, f));
             }
         }
     }
@@ -88,43 +89,45 @@ void writeCharacters(const Palette& pal, const std::string& out) {
 void writeScreens(const Palette& pal, const std::string& art, const std::string& out,
                   const Image& floor) {
     FontEngine fonts;
-    const std::string images = out + "/images/";
+    const std::string to = out + "/";
     const PageText text = loadPageText(art + "/screens/text.txt");
-    writePng(makeButton(pal, fonts, "PLAY", false), images + "play.png");
-    writePng(makeButton(pal, fonts, "PLAY", true), images + "play2.png");
-    writePng(makeButton(pal, fonts, "CONTROLS", false), images + "controls1.png");
-    writePng(makeButton(pal, fonts, "CONTROLS", true), images + "controls2.png");
-    writePng(makeButton(pal, fonts, "CONTINUE", false), images + "continue1.png");
-    writePng(makeButton(pal, fonts, "CONTINUE", true), images + "continue2.png");
-    writeBmp(makeBonusBanner(pal, fonts), images + "bonus.bmp");
+    writePng(makeButton(pal, fonts, "PLAY", false), to + assetPath::playButton);
+    writePng(makeButton(pal, fonts, "PLAY", true), to + assetPath::playButtonLit);
+    writePng(makeButton(pal, fonts, "CONTROLS", false), to + assetPath::controlsButton);
+    writePng(makeButton(pal, fonts, "CONTROLS", true), to + assetPath::controlsButtonLit);
+    writePng(makeButton(pal, fonts, "CONTINUE", false), to + assetPath::continueButton);
+    writePng(makeButton(pal, fonts, "CONTINUE", true), to + assetPath::continueButtonLit);
+    writeBmp(makeBonusBanner(pal, fonts), to + assetPath::bonusBanner);
 
     Cast cast{drawPlayer(pal, Facing::East, 0),
               {drawCritter(pal, "red", false, Facing::East, 0),
                drawCritter(pal, "purple", false, Facing::East, 2),
                drawCritter(pal, "blue", false, Facing::East, 0),
                drawCritter(pal, "yellow", false, Facing::East, 2)}};
-    const std::pair<IntroLook, const char*> intros[] = {{IntroLook::Neutral, "introbg"},
-                                                        {IntroLook::PlayZone, "introbgleft"},
-                                                        {IntroLook::ControlsZone, "introbgright"},
-                                                        {IntroLook::Pushed, "introbgpushed"}};
+    const std::pair<IntroLook, const char*> intros[] = {
+        {IntroLook::Neutral, assetPath::introBackground},
+        {IntroLook::PlayZone, assetPath::introBackgroundLeft},
+        {IntroLook::ControlsZone, assetPath::introBackgroundRight},
+        {IntroLook::Pushed, assetPath::introBackgroundPushed}};
     for (auto [look, file] : intros) {
-        writePng(makeIntro(pal, fonts, floor, cast, text, look), images + file + ".png");
+        writePng(makeIntro(pal, fonts, floor, cast, text, look), to + file);
     }
-    writePng(makeBoard(pal, floor), images + "beatboard.png");
-    writePng(makeControlsPage(pal, fonts, floor, text), images + "options.png");
+    writePng(makeBoard(pal, floor), to + assetPath::board);
+    writePng(makeControlsPage(pal, fonts, floor, text), to + assetPath::controlsPage);
 }
 
 void writeMusic(const std::string& audio, const std::string& out) {
-    const char* tunes[] = {"music", "level1", "level2", "level3", "level4", "level5", "gameover2"};
-    for (const char* tune : tunes) {
+    for (int32_t index = 0; index < static_cast<int32_t>(std::size(assetPath::trackNames));
+         ++index) {
+        const std::string tune = assetPath::trackNames[index];
         Score score = readScore(audio + "/" + tune + ".txt");
         double length = score.seconds();
         if (length < shortestTune || length > longestTune) {
-            throw std::runtime_error(std::string(tune) + " lasts " + std::to_string(length) +
-                                     " s, outside " + std::to_string(shortestTune) + " to " +
+            throw std::runtime_error(tune + " lasts " + std::to_string(length) + " s, outside " +
+                                     std::to_string(shortestTune) + " to " +
                                      std::to_string(longestTune));
         }
-        writeMidi(score, out + "/sounds/music/" + tune + ".mid");
+        writeMidi(score, out + "/" + assetPath::track(index));
     }
 }
 
@@ -144,7 +147,7 @@ int main(int argc, char** argv) {
         writeTiles(pal, out, floor);
         writeCharacters(pal, out);
         writeScreens(pal, art, out, floor);
-        writeEffects(out + "/sounds/sfx");
+        writeEffects(out);
         writeMusic(audio, out);
         if (argc == 5) {
             writeDesktopIcons(pal, argv[4], "tamberlo-adventure");

@@ -1,0 +1,85 @@
+// Where every data file of the game lives, relative to the run directory. The loaders open the
+// files by these names and the asset generator writes them under the same ones, so a renamed
+// file is renamed in one place.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "shell/shared_types.h"
+
+namespace assetPath {
+
+// The maze's pictures.
+inline constexpr const char* blankSheet = "images/misc/blank_sheet.bmp";
+inline constexpr const char* openSpace = "images/misc/open_space.jpg";
+inline constexpr const char* door = "images/misc/door.bmp";
+inline constexpr const char* bomb = "images/misc/dyno.bmp";
+inline constexpr const char* blast = "images/misc/boom.bmp";
+inline constexpr const char* blastLater = "images/misc/boom2.bmp";
+inline constexpr const char* icon = "images/misc/icon.bmp";
+
+// The dot's five pictures are ball1 to ball5, the power item's four food2 to food5.
+inline std::string dotFrame(int32_t frame) {
+    return "images/misc/ball" + std::to_string(frame + 1) + ".bmp";
+}
+inline std::string powerFrame(int32_t frame) {
+    return "images/misc/food" + std::to_string(frame + 2) + ".bmp";
+}
+
+// A wall piece's picture, named in the wall family table.
+inline std::string wallPiece(int32_t code) {
+    return std::string("images/walls/") + wallFamily[code - WallFirst].fileStem + ".bmp";
+}
+
+// A character frame: the look's folder (the player's, an enemy's or a scared look), the
+// heading's letters (N, S, E, W; NS for an enemy's north and south) and the frame number.
+inline std::string characterFrame(const char* lookFolder, const char* heading, int32_t frame) {
+    return std::string("images/") + lookFolder + "/" + heading + std::to_string(frame) + ".bmp";
+}
+inline constexpr const char* playerFolder = "player";
+inline constexpr const char* redFolder = "red_enemy";
+inline constexpr const char* purpleFolder = "purple_enemy";
+inline constexpr const char* blueFolder = "blue_enemy";
+inline constexpr const char* yellowFolder = "yellow_enemy";
+inline constexpr const char* scaredGreyFolder = "scared_grey";
+inline constexpr const char* scaredWhiteFolder = "scared_white";
+
+// The screens' pictures.
+inline constexpr const char* bonusBanner = "images/bonus.bmp";
+inline constexpr const char* playButton = "images/play.png";
+inline constexpr const char* playButtonLit = "images/play2.png";
+inline constexpr const char* controlsButton = "images/controls1.png";
+inline constexpr const char* controlsButtonLit = "images/controls2.png";
+inline constexpr const char* continueButton = "images/continue1.png";
+inline constexpr const char* continueButtonLit = "images/continue2.png";
+inline constexpr const char* introBackground = "images/introbg.png";
+inline constexpr const char* introBackgroundLeft = "images/introbgleft.png";
+inline constexpr const char* introBackgroundRight = "images/introbgright.png";
+inline constexpr const char* introBackgroundPushed = "images/introbgpushed.png";
+inline constexpr const char* board = "images/beatboard.png";
+inline constexpr const char* controlsPage = "images/options.png";
+
+// The effects.
+inline constexpr const char* crunchEffect = "sounds/sfx/crunch3.wav";
+inline constexpr const char* explodeEffect = "sounds/sfx/explode.wav";
+inline constexpr const char* wuzzleEffect = "sounds/sfx/wuzzle.wav";
+inline constexpr const char* punchEffect = "sounds/sfx/punch.wav";
+inline constexpr const char* dropBombEffect = "sounds/sfx/drop_bomb.wav";
+inline constexpr const char* pickUpEffect = "sounds/sfx/pick_up.wav";
+inline constexpr const char* buttonHoverEffect = "sounds/sfx/buttonhover.wav";
+inline constexpr const char* buttonPushEffect = "sounds/sfx/buttonpush.wav";
+inline constexpr const char* pageTurnEffect = "sounds/sfx/pageturn.wav";
+inline constexpr const char* stretchEffect = "sounds/sfx/stretch.wav";
+inline constexpr const char* youWinEffect = "sounds/sfx/youwin.wav";
+inline constexpr const char* warpEffect = "sounds/sfx/warp.wav";
+
+// The seven tracks in the order of the music indices (intro, levels 1 to 5, game over); each
+// is written from the note file of the same name under audio/.
+inline constexpr const char* trackNames[] = {"music",  "level1", "level2",   "level3",
+                                             "level4", "level5", "gameover2"};
+inline std::string track(int32_t index) {
+    return std::string("sounds/music/") + trackNames[index] + ".mid";
+}
+
+} // namespace assetPath
