@@ -60,21 +60,21 @@ std::string headerProblem(const std::vector<Uint8>& bytes, PictureSize expected)
     return {};
 }
 
-std::vector<Uint8> readFile(const char* path) {
-    std::vector<Uint8> bytes;
+} // namespace
+
+bool readWholeFile(const char* path, std::vector<Uint8>& bytes) {
+    bytes.clear();
     SDL_RWops* file = SDL_RWFromFile(path, "rb");
     if (file == nullptr) {
-        return bytes;
+        return false;
     }
     Uint8 block[4096];
     for (int got = 0; (got = SDL_RWread(file, block, 1, sizeof block)) > 0;) {
         bytes.insert(bytes.end(), block, block + got);
     }
     SDL_RWclose(file);
-    return bytes;
+    return true;
 }
-
-} // namespace
 
 bool hasExpectedSize(const SDL_Surface* picture, const char* path, PictureSize expected) {
     if (picture->w == expected.width && picture->h == expected.height) {
@@ -85,7 +85,9 @@ bool hasExpectedSize(const SDL_Surface* picture, const char* path, PictureSize e
 }
 
 SDL_Surface* loadImage(const char* path, PictureSize expected) {
-    const std::vector<Uint8> bytes = readFile(path);
+    // A file that cannot be opened is left to IMG_Load below, which gives the reason.
+    std::vector<Uint8> bytes;
+    readWholeFile(path, bytes);
     if (const std::string problem = headerProblem(bytes, expected); !problem.empty()) {
         reportDataProblem("image", path, problem.c_str());
         return nullptr;

@@ -1,9 +1,15 @@
-// Loading pictures: every image is converted once to the window's pixel format.
+// Loading pictures: every image is converted once to the window's pixel format. Also the
+// whole-file read and the one report of an unusable data file that every loader shares.
 #pragma once
 
 #include "assets/picture_sizes.h"
 
 #include <SDL.h>
+#include <vector>
+
+// Reads a whole file into bytes. Returns false when it cannot be opened (SDL_GetError says
+// why); an empty or unreadable file gives true and no bytes.
+bool readWholeFile(const char* path, std::vector<Uint8>& bytes);
 
 // Loads a picture of the given size and converts it to the display format. Returns null (after
 // saying so once on standard error, with the path and the library's reason or the size found)

@@ -25,24 +25,12 @@ Mix_Chunk* loadEffect(const char* path) {
     return chunk;
 }
 
-// The tracks' files in track order.
-
+// A track's file as bytes; a missing or empty one is reported once, here.
 std::vector<Uint8> readTrackFile(const char* path) {
     std::vector<Uint8> bytes;
-    SDL_RWops* file = SDL_RWFromFile(path, "rb");
-    if (file == nullptr) {
+    if (!readWholeFile(path, bytes)) {
         reportDataProblem("music", path, SDL_GetError());
-        return bytes;
-    }
-    const int size = SDL_RWseek(file, 0, RW_SEEK_END);
-    if (size > 0 && SDL_RWseek(file, 0, RW_SEEK_SET) == 0) {
-        bytes.resize(static_cast<size_t>(size));
-        if (SDL_RWread(file, bytes.data(), 1, size) != size) {
-            bytes.clear();
-        }
-    }
-    SDL_RWclose(file);
-    if (bytes.empty()) {
+    } else if (bytes.empty()) {
         reportDataProblem("music", path, "the file is empty or unreadable");
     }
     return bytes;
