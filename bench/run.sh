@@ -5,7 +5,8 @@
 #  1. CPU % of a core: the real binary on the intro and in play (also while recording), and
 #     every screen in-process, against the maze-only loop and the music alone; with the sound
 #     the game plays (SDL's dummy audio driver, so the synthesizer really runs) and without;
-#  2. first picture after exec, in ms (median of five starts);
+#  2. first picture after exec, in ms (median of five starts), and how long starting each music
+#     track holds the game up;
 #  3. peak resident memory (VmHWM) with and without music, and over a replayed whole game;
 #  4. frame work per frame over a replayed whole game, and over 2,000 frames of level 1 with
 #     and without recording.
@@ -90,6 +91,9 @@ first() {
   done | sort -n | awk '{v[NR] = $1} END {print v[int((NR + 1) / 2)]}'
 }
 row "first picture" "$(first dummy)" "$(first none)"
+
+echo "== music track start: the game's wait for load and play, ms (median and worst of 7)"
+row "track start" "$(SDL_AUDIODRIVER=dummy "$bin/screen_bench" tracks 2>/dev/null | cut -d' ' -f2-)" "-"
 
 echo "== peak resident memory (VmHWM), MiB"
 mib() { awk -v k="$1" 'BEGIN { printf "%.1f", k / 1024 }'; }

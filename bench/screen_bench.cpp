@@ -3,6 +3,7 @@
 // (its track loaded and started), measures for SECONDS, then ends the screen with a quit.
 // NAME: music (the level 1 track alone, no window work), maze (only the maze redrawn and
 // presented every frame: the baseline), play, intro, controls, pause, tally, gameover, victory.
+// screen_bench tracks: how long starting each music track holds the game up.
 #include "actors/actor.h"
 #include "assets/front_end.h"
 #include "assets/sound_bank.h"
@@ -17,6 +18,7 @@
 #include "shell/video.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -130,6 +132,21 @@ void runPaced(const std::string& name) {
     }
 }
 
+// How long the game waits when it starts each music track (load and play), in ms: the median
+// and the worst of the seven, each played for a moment before the next.
+void timeTracks() {
+    std::vector<double> ms;
+    for (int32_t track = MusicIntro; track <= MusicGameOver; ++track) {
+        const auto start = std::chrono::steady_clock::now();
+        soundBank.playSound(track);
+        const auto end = std::chrono::steady_clock::now();
+        ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        platform.delay(settleMs);
+    }
+    std::sort(ms.begin(), ms.end());
+    std::printf("tracks %.1f %.1f\n", ms[ms.size() / 2], ms.back());
+}
+
 bool runScreen(const std::string& name) {
     if (name == "music" || name == "maze" || name == "play") {
         runPaced(name);
@@ -159,6 +176,12 @@ bool runScreen(const std::string& name) {
 
 int main(int argc, char* argv[]) {
     const std::string name = argc > 1 ? argv[1] : "";
+    if (name == "tracks") {
+        loadEverything();
+        timeTracks();
+        shutdownGame();
+        return 0;
+    }
     measureMs = 1000u * static_cast<Uint32>(argc > 2 ? std::max(1, std::atoi(argv[2])) : 10);
     loadEverything();
     platform.pollEvent = &pollOrQuit;
@@ -166,7 +189,7 @@ int main(int argc, char* argv[]) {
     shutdownGame();
     if (!known) {
         std::fprintf(stderr, "usage: screen_bench music|maze|play|intro|controls|pause|tally|"
-                             "gameover|victory [SECONDS]\n");
+                             "gameover|victory [SECONDS] | tracks\n");
         return 2;
     }
     if (!measured) {
