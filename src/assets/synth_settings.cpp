@@ -5,7 +5,7 @@
 // new_fluid_settings() and the mixing rate, and offers no way to pass other settings. So the
 // game defines new_fluid_settings itself (the link keeps it, see CMakeLists.txt): the dynamic
 // linker hands SDL_mixer this one, which calls FluidSynth's own and adds one setting. Without
-// it every track loads all 5.6 MiB of the soundfont's samples, most of the memory music costs,
+// it every track loads all 5.5 MiB of the soundfont's samples, most of the memory music costs,
 // though a track plays a handful of instruments; with it a track's instruments are read when
 // it selects them, before its first note, so nothing heard changes and the track loads sooner.
 // Where SDL_mixer finds FluidSynth some other way, this is never called and nothing changes.
