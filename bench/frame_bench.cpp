@@ -1,8 +1,8 @@
 // Measures the game's frame loop on level 1:
 //   frame_bench cost [FRAMES [DEMO]]  the work of one frame (everything but the wait), headless;
 //                                     with DEMO, while recording the frames into that file
-//   frame_bench pacing [SECONDS] the frame period and the CPU used by the real paced loop
-// Run from the run directory (build/game). bench/run.sh runs both under Xvfb.
+//   frame_bench replay DEMO      the same over every frame of play of a replayed whole game
+// Run from the run directory (build/game); bench/run.sh runs both.
 #include "actors/actor.h"
 #include "actors/contacts.h"
 #include "assets/front_end.h"
@@ -12,6 +12,8 @@
 #include "maze/bomb_site.h"
 #include "maze/level_progression.h"
 #include "maze/maze_grid.h"
+#include "shell/demo_format.h"
+#include "shell/demo_player.h"
 #include "shell/demo_recorder.h"
 #include "shell/game_loop.h"
 #include "shell/game_state.h"
@@ -24,8 +26,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <string>
-#include <sys/resource.h>
 #include <vector>
 
 namespace {
@@ -63,13 +66,6 @@ double percentile(std::vector<double> values, double p) {
     return values[index];
 }
 
-double cpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
-           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
 int frameCost(int frames, const char* demoPath) {
     platform.videoDepth = 32;
     if (demoPath != nullptr) {
@@ -101,33 +97,59 @@ int frameCost(int frames, const char* demoPath) {
     return 0;
 }
 
-std::vector<Uint32> presentTicks;
-int recordingFlip(SDL_Surface* surface) {
-    presentTicks.push_back(SDL_GetTicks());
-    return SDL_Flip(surface);
+// Presents of the frame being timed: the frame loop presents once, so a frame that presented
+// more often ran a full-window screen (a tally, game over, victory) inside it.
+int presentsThisFrame = 0;
+int (*replayFlip)(SDL_Surface*) = nullptr;
+int countingFlip(SDL_Surface* surface) {
+    ++presentsThisFrame;
+    return replayFlip(surface);
 }
 
-int pacing(int seconds) {
-    loadEverything();
-    platform.flip = &recordingFlip;
-    const Uint32 start = SDL_GetTicks();
-    const double cpuStart = cpuSeconds();
-    int frame = 0;
-    while (SDL_GetTicks() - start < static_cast<Uint32>(seconds) * 1000u) {
-        steer(frame++);
-        waitForFrameEnd(runFrameSteps());
+// The frame work of a whole replayed game, headless: every frame of play timed, the frames
+// that ran a full-window screen counted apart.
+int replayCost(const char* demoPath) {
+    std::ifstream file(demoPath, std::ios::binary);
+    DemoParse parsed = parseDemo(std::string(std::istreambuf_iterator<char>(file), {}));
+    if (!parsed.demo) {
+        std::fprintf(stderr, "%s: %s\n", demoPath, parsed.error.c_str());
+        return 2;
     }
-    const double wall = (SDL_GetTicks() - start) / 1000.0;
-    const double cpu = cpuSeconds() - cpuStart;
-    std::vector<double> periods;
-    for (size_t i = 1; i < presentTicks.size(); ++i) {
-        periods.push_back(presentTicks[i] - presentTicks[i - 1]);
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    platform.videoDepth = 32;
+    startReplay(std::move(*parsed.demo), false);
+    replayFlip = platform.flip;
+    platform.flip = &countingFlip;
+    std::vector<double> costs;
+    int screenFrames = 0;
+    try {
+        startGame();
+        while (quitRequested == 0) {
+            presentsThisFrame = 0;
+            auto start = std::chrono::steady_clock::now();
+            waitForFrameEnd(runFrameSteps());
+            auto end = std::chrono::steady_clock::now();
+            if (presentsThisFrame == 1) {
+                costs.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+            } else {
+                ++screenFrames;
+            }
+        }
+        finishReplay();
+    } catch (const DemoDivergence& divergence) {
+        std::fprintf(stderr, "%s: %s\n", demoPath, divergence.what());
+        return 2;
     }
-    std::printf("paced loop for %.1f s (video driver %s): %d frames, period median %.1f ms, "
-                "p99 %.1f ms; CPU %.2f %% of one core\n",
-                wall, std::getenv("SDL_VIDEODRIVER") ? std::getenv("SDL_VIDEODRIVER") : "x11",
-                frame, percentile(periods, 0.5), percentile(periods, 0.99), 100.0 * cpu / wall);
     shutdownGame();
+    if (costs.empty()) {
+        std::fprintf(stderr, "%s: no frame of play\n", demoPath);
+        return 2;
+    }
+    std::printf("frame work over a replayed game (%zu frames of play, %d with a screen left "
+                "out): median %.3f ms, p99 %.3f ms, worst %.3f ms\n",
+                costs.size(), screenFrames, percentile(costs, 0.5), percentile(costs, 0.99),
+                percentile(costs, 1.0));
     return 0;
 }
 
@@ -138,9 +160,9 @@ int main(int argc, char* argv[]) {
     if (mode == "cost") {
         return frameCost(argc > 2 ? std::atoi(argv[2]) : 2000, argc > 3 ? argv[3] : nullptr);
     }
-    if (mode == "pacing") {
-        return pacing(argc > 2 ? std::atoi(argv[2]) : 10);
+    if (mode == "replay" && argc > 2) {
+        return replayCost(argv[2]);
     }
-    std::fprintf(stderr, "usage: frame_bench cost [FRAMES [DEMO]] | pacing [SECONDS]\n");
+    std::fprintf(stderr, "usage: frame_bench cost [FRAMES [DEMO]] | replay DEMO\n");
     return 2;
 }

@@ -25,15 +25,15 @@ void FrontEnd::runGameOver() {
     bool firstPass = true;
     while (!finished) {
         finished = drainEventsForQuit();
-        // After the first pass only the button can change; the title is drawn again in place.
+        // After the first pass only the button can change: the title stays as it was drawn.
         SDL_Rect area{continueX, continueY, static_cast<Uint16>(buttonWidth),
                       static_cast<Uint16>(buttonHeight)};
         if (firstPass) {
             area = SDL_Rect{0, 0, windowWidth, windowHeight};
             firstPass = false;
+            renderText(largeFont, "GAME OVER", SDL_Color{255, 255, 255, 0}, gameOverTextX,
+                       gameOverTextY);
         }
-        renderText(largeFont, "GAME OVER", SDL_Color{255, 255, 255, 0}, gameOverTextX,
-                   gameOverTextY);
         int x = 0;
         int y = 0;
         platform.getMouseState(&x, &y);

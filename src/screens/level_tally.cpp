@@ -78,12 +78,22 @@ void FrontEnd::runLevelTally() {
     redEnemy.setY(walkY);
     redEnemy.setDirection(East);
     bool firstPass = true;
+    // What each box shows, so that a box is erased and its number drawn only when the number
+    // changes: doing it again for the same number would set the same pixels. -1: not drawn yet.
+    int32_t drawn[] = {-1, -1, -1};
+    const NumberBox boxes[] = {scoreBox, penaltyBox, finalBox};
     while (!done) {
         done = drainEventsForQuit();
         restoreUnder(player, beatBoard);
         restoreUnder(redEnemy, beatBoard);
-        for (const NumberBox& box : {scoreBox, penaltyBox, finalBox}) {
-            blitRegion(beatBoard, box.x, box.y, numberBoxWidth, numberBoxHeight);
+        countToward(shownScore, score, scoreCountStep);
+        countToward(shownPenalty, penalty, penaltyCountStep);
+        countToward(shownFinal, final, scoreCountStep);
+        const int32_t shown[] = {shownScore, shownPenalty, shownFinal};
+        for (int i = 0; i < 3; ++i) {
+            if (shown[i] != drawn[i]) {
+                blitRegion(beatBoard, boxes[i].x, boxes[i].y, numberBoxWidth, numberBoxHeight);
+            }
         }
         wrapWalker(player);
         wrapWalker(redEnemy);
@@ -100,13 +110,13 @@ void FrontEnd::runLevelTally() {
             renderText(largeFont, "Final Score :", white, 50, 460);
             firstPass = false;
         }
-        countToward(shownScore, score, scoreCountStep);
-        countToward(shownPenalty, penalty, penaltyCountStep);
-        countToward(shownFinal, final, scoreCountStep);
-        renderText(largeFont, std::to_string(shownScore).c_str(), white, scoreBox.x, scoreBox.y);
-        renderText(largeFont, std::to_string(shownPenalty).c_str(), white, penaltyBox.x,
-                   penaltyBox.y);
-        renderText(largeFont, std::to_string(shownFinal).c_str(), white, finalBox.x, finalBox.y);
+        for (int i = 0; i < 3; ++i) {
+            if (shown[i] != drawn[i]) {
+                renderText(largeFont, std::to_string(shown[i]).c_str(), white, boxes[i].x,
+                           boxes[i].y);
+                drawn[i] = shown[i];
+            }
+        }
         if ((platform.getTicks() - start) / 1000 >= tallySeconds) {
             done = true;
         }

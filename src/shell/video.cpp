@@ -96,9 +96,42 @@ void initVideo() {
     SDL_WM_SetCaption(windowTitle, nullptr);
 }
 
+namespace {
+
+// Copies an opaque picture in the window's own pixel format that lies wholly inside the clip
+// rectangle, row by row with memcpy; false leaves the blit to SDL. SDL 1.2's copying blitter
+// moves eight bytes at a time with non-temporal stores, and the maze's 450 tiles drawn every
+// frame made it the largest cost of play. The pixels are the same.
+bool copyOpaque(const SDL_Surface* surface, int x, int y) {
+    const SDL_PixelFormat* from = surface->format;
+    const SDL_PixelFormat* to = screen->format;
+    const SDL_Rect& clip = screen->clip_rect;
+    if ((surface->flags & (SDL_SRCCOLORKEY | SDL_SRCALPHA)) != 0 || SDL_MUSTLOCK(screen) ||
+        SDL_MUSTLOCK(surface) || from->palette != nullptr || to->palette != nullptr ||
+        from->BytesPerPixel != to->BytesPerPixel || from->Rmask != to->Rmask ||
+        from->Gmask != to->Gmask || from->Bmask != to->Bmask || from->Amask != to->Amask ||
+        x < clip.x || y < clip.y || x + surface->w > clip.x + clip.w ||
+        y + surface->h > clip.y + clip.h) {
+        return false;
+    }
+    const size_t rowBytes = static_cast<size_t>(surface->w) * from->BytesPerPixel;
+    const Uint8* source = static_cast<const Uint8*>(surface->pixels);
+    Uint8* target = static_cast<Uint8*>(screen->pixels) + y * screen->pitch +
+                    static_cast<ptrdiff_t>(x) * to->BytesPerPixel;
+    for (int row = 0; row < surface->h; ++row) {
+        std::memcpy(target + row * screen->pitch, source + row * surface->pitch, rowBytes);
+    }
+    return true;
+}
+
+} // namespace
+
 int blitAt(SDL_Surface* surface, Sint16 x, Sint16 y) {
     if (surface == nullptr || screen == nullptr) {
         return -1;
+    }
+    if (copyOpaque(surface, x, y)) {
+        return 0;
     }
     SDL_Rect destination{x, y, 0, 0};
     return SDL_UpperBlit(surface, nullptr, screen, &destination);
