@@ -9,7 +9,7 @@
 // though a track plays a handful of instruments; with it a track's instruments are read when
 // it selects them, before its first note, so nothing heard changes and the track loads sooner.
 // The chorus is switched off: no track sends anything to it (they set only volume, pan and the
-X
+// reverb's send), and mixing its silence cost the audio thread about a tenth of its time.
 // Where SDL_mixer finds FluidSynth some other way, this is never called and nothing changes.
 #include <dlfcn.h>
 
