@@ -29,36 +29,6 @@ const std::vector<std::string> crossing = {
 
 class PlayerControlTest : public GameTest {};
 
-TEST_F(PlayerControlTest, AHeldArrowTurnsOnlyWhenFreeAndStepsAtOnce) {
-    setMaze(crossing);
-    // Heading north into the wall above the corridor, nothing held: the player waits.
-    place(player, 128, 160, North);
-    playerFrame();
-    EXPECT_EQ(player.x, 128);
-    EXPECT_EQ(player.y, 160);
-    EXPECT_EQ(player.direction, North);
-    // Left is free: turn and step in the same frame.
-    hold({SDLK_LEFT});
-    playerFrame();
-    EXPECT_EQ(player.direction, West);
-    EXPECT_EQ(player.x, 124);
-    // Up into the wall keeps the heading and the walk.
-    scripted::holdKey(SDLK_LEFT, false);
-    hold({SDLK_UP});
-    playerFrame();
-    EXPECT_EQ(player.direction, West);
-    EXPECT_EQ(player.x, 120);
-    // Off the tile grid a side passage is not free: the player must be aligned with it.
-    place(player, 164, 160, West);
-    scripted::holdKey(SDLK_UP, true);
-    playerFrame();
-    EXPECT_EQ(player.direction, West);
-    EXPECT_EQ(player.x, 160);
-    playerFrame();
-    EXPECT_EQ(player.direction, North);
-    EXPECT_EQ(player.y, 156);
-}
-
 TEST_F(PlayerControlTest, WalkingOffOneSideComesBackOnTheOther) {
     setMaze({"", ""});
     place(player, 0, 32, West);

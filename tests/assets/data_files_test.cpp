@@ -175,27 +175,6 @@ TEST(DataFiles, WallPiecesReachExactlyTheirJoinedEdges) {
     }
 }
 
-TEST(DataFiles, BlankSheetRepeatsTheDarkPanelExactly) {
-    const Picture panel = load("images/walls/rippled.bmp");
-    const Picture sheet = load("images/misc/blank_sheet.bmp");
-    ASSERT_EQ(panel.w, tile);
-    ASSERT_EQ(sheet.w, 800);
-    ASSERT_EQ(sheet.h, tile);
-    int mismatches = 0;
-    for (int y = 0; y < tile; ++y) {
-        for (int x = 0; x < sheet.w; ++x) {
-            mismatches += sheet.at(x, y) == panel.at(x % tile, y) ? 0 : 1;
-        }
-    }
-    EXPECT_EQ(mismatches, 0);
-    // White status text must read on it.
-    long brightness = 0;
-    for (Uint32 c : panel.px) {
-        brightness += (c >> 16) + ((c >> 8) & 0xFF) + (c & 0xFF);
-    }
-    EXPECT_LT(brightness / static_cast<long>(panel.px.size() * 3), 80);
-}
-
 TEST(DataFiles, SpritesAreKeyedAnimatedAndToldApart) {
     std::vector<std::string> groups;
     for (const char* heading : {"N", "S", "E", "W"}) {

@@ -42,35 +42,6 @@ class LevelBuildTest : public GameTest {
     }
 };
 
-TEST_F(LevelBuildTest, CountsEdiblesAndPlacesTheActorsOnTheirStartTiles) {
-    setMaze({"#########################", "#..<  o  1  2  3        #", "# . <                   #",
-             "#                       #", "#                       #", "#                       #",
-             "#     R                 #", "#  P                    #"});
-    redEnemy.direction = South;
-    purpleEnemy.direction = West;
-    blueEnemy.direction = East;
-    yellowEnemy.direction = West;
-    player.direction = East;
-    buildLevel();
-    EXPECT_EQ(ediblesLeft, 5);
-    EXPECT_EQ(player.x, 96);
-    EXPECT_EQ(player.y, 224);
-    EXPECT_EQ(player.homeX, 96);
-    EXPECT_EQ(player.homeY, 224);
-    EXPECT_EQ(player.direction, None);
-    EXPECT_EQ(redEnemy.x, 192);
-    EXPECT_EQ(redEnemy.homeY, 192);
-    EXPECT_EQ(redEnemy.direction, South) << "the red enemy keeps its heading";
-    EXPECT_EQ(purpleEnemy.homeX, 288);
-    EXPECT_EQ(purpleEnemy.direction, East);
-    EXPECT_EQ(blueEnemy.homeX, 384);
-    EXPECT_EQ(blueEnemy.direction, West);
-    EXPECT_EQ(yellowEnemy.homeX, 480);
-    EXPECT_EQ(yellowEnemy.homeY, 32);
-    EXPECT_EQ(yellowEnemy.direction, East);
-    EXPECT_TRUE(bombSites.empty());
-}
-
 TEST_F(LevelBuildTest, ARepeatedHomeWinsInCellOrderAndAMissingOneKeepsThePosition) {
     setMaze({"", " R      R", "  R"});
     place(yellowEnemy, 500, 300);

@@ -106,13 +106,4 @@ TEST(ConvertMap, RefusesMalformedMapsWithTheirPlace) {
     EXPECT_TRUE(conversion.cells.empty());
 }
 
-TEST(ConvertMap, RefusesAWallJoinedOnAllFourSides) {
-    std::vector<std::string> lines = smallLevelMap();
-    lines[9].replace(5, 3, "###"); // row 10 lies between two wall rows
-    const MapConversion conversion = convertMap(lines);
-    ASSERT_EQ(conversion.errors.size(), 1u);
-    EXPECT_EQ(conversion.errors[0], "row 10, column 6: wall joined on all four sides; there is no "
-                                    "piece for it, keep walls one tile thick");
-}
-
 } // namespace
