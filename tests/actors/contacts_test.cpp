@@ -1,4 +1,5 @@
-// Contacts between the player and the enemies, the knock-out and the loss of a life.
+// Contacts between the player and the enemies: the hit boxes, which enemy decides, and the
+// enemies that cannot harm.
 #include "actors/contacts.h"
 #include "screens/hud.h"
 #include "shell/game_loop.h"

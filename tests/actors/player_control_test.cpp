@@ -1,5 +1,5 @@
-// The keyboard: quit, give-up and warp keys, turning on held arrows, the side wraps and where
-// a warp may land.
+// The keyboard's edge cases: the side wraps, where a warp may land (and where it may not), and
+// the keys a knocked-out player cannot use.
 #include "actors/player_control.h"
 #include "support/game_fixture.h"
 
@@ -14,18 +14,6 @@ void playerFrame() {
         movePlayer();
     }
 }
-
-void hold(std::initializer_list<SDLKey> keys) {
-    for (SDLKey key : keys) {
-        scripted::holdKey(key, true);
-    }
-}
-
-// A crossing at (row 5, column 5) with corridors in all four directions; walls elsewhere.
-const std::vector<std::string> crossing = {
-    "#########################", "#########################", "#########################",
-    "#########################", "##### ###################", "###     #################",
-    "##### ###################", "#########################"};
 
 class PlayerControlTest : public GameTest {};
 

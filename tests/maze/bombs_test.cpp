@@ -1,25 +1,11 @@
-// Bombs: the overlap test, pickups, the space key, blasts, the shared explosion counter and
-// the multi-kill reward.
+// Bombs' edge cases: the overlap test's boundaries, the space key's first qualifying record,
+// the multi-kill reward's timing and a player caught in a blast.
 #include "maze/bombs.h"
 #include "support/game_fixture.h"
 
 #include <string>
 
 namespace {
-
-// What a bomb's place shows after updateBombs: "boom", "boom2", "dyno" or "".
-std::string shownAt(const BombSite& site) {
-    if (drawnAt(tileBank.boom, site.x, site.y)) {
-        return "boom";
-    }
-    if (drawnAt(tileBank.boom2, site.x, site.y)) {
-        return "boom2";
-    }
-    if (drawnAt(tileBank.dyno, site.x, site.y)) {
-        return "dyno";
-    }
-    return "";
-}
 
 class BombsTest : public GameTest {
   protected:

@@ -1,5 +1,5 @@
-// The level build and the per-frame maze pass: edible count, start tiles, bomb sites, the dot
-// and power animations and what lands on the screen.
+// The level build's edge cases: repeated and missing homes, and bomb sites, which leave the grid
+// at the first frame's maze pass but for row 0.
 #include "maze/level_build.h"
 #include "support/game_fixture.h"
 
