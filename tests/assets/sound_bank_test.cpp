@@ -6,18 +6,6 @@
 #include <SDL_mixer.h>
 #include <cstdlib>
 
-namespace {
-
-// Reopens the sound bank on another SDL audio driver.
-void reopenAudioWith(const char* driver) {
-    soundBank.closeSounds();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    setenv("SDL_AUDIODRIVER", driver, 1);
-    soundBank.loadSounds();
-}
-
-} // namespace
-
 class SoundBankTest : public GameTest {};
 
 TEST_F(SoundBankTest, AnEffectTakesAFreeChannelOfEightAndTheMusicStopsAlone) {

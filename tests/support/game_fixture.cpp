@@ -97,3 +97,10 @@ void place(Actor& actor, int32_t x, int32_t y, int32_t heading) {
     actor.y = y;
     actor.direction = heading == -1 ? actor.direction : heading;
 }
+
+void reopenAudioWith(const char* driver) {
+    soundBank.closeSounds();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    setenv("SDL_AUDIODRIVER", driver, 1);
+    soundBank.loadSounds();
+}

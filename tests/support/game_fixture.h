@@ -36,6 +36,9 @@ void setMaze(const std::vector<std::string>& rows);
 // Puts an actor at (x, y), heading the given way unless none is given.
 void place(Actor& actor, int32_t x, int32_t y, int32_t heading = -1);
 
+// Reopens the sound bank on another SDL audio driver ("dummy" is the tests' own).
+void reopenAudioWith(const char* driver);
+
 class GameTest : public ::testing::Test {
   protected:
     void SetUp() override {
