@@ -1,4 +1,5 @@
-// Contacts between the player and the enemies, the knock-out and the loss of a life.
+// Contacts between the player and the enemies: the hit boxes, which enemy decides, and the
+// enemies that cannot harm.
 #include "actors/contacts.h"
 #include "screens/hud.h"
 #include "shell/game_loop.h"
@@ -78,57 +79,6 @@ TEST_F(ContactsTest, PennedAndFlungEnemiesAreHarmless) {
     EXPECT_EQ(player.state, Active);
     EXPECT_EQ(player.score, 0);
     EXPECT_EQ(purpleEnemy.state, Penned);
-}
-
-TEST_F(ContactsTest, AfterEightyFiveFramesThePlayerLosesALifeAndEveryoneGoesHome) {
-    bombSites = {BombSite{64, 64, 32, 32, Carried}, BombSite{100, 36, 96, 32, Armed},
-                 BombSite{0, 0, 160, 32, Spent}};
-    player.bombs = 1;
-    player.score = 100;
-    player.direction = West;
-    redEnemy.direction = South;
-    yellowEnemy.setTimedState(Flung, 0, Flung);
-    yellowEnemy.phaseCounter = 77;
-    player.setState(Punched);
-    for (int frame = 1; frame < punchedSpinFrames; ++frame) {
-        updatePunchedPlayer();
-    }
-    EXPECT_EQ(player.state, Punched);
-    EXPECT_EQ(player.lives, 3);
-    updatePunchedPlayer();
-    EXPECT_EQ(player.state, Active);
-    EXPECT_EQ(player.direction, None);
-    EXPECT_EQ(player.x, 384);
-    EXPECT_EQ(player.y, 480);
-    EXPECT_EQ(player.lives, 2);
-    EXPECT_EQ(player.bombs, 0);
-    EXPECT_EQ(player.score, -50);
-    EXPECT_EQ(punchedFrames, 0);
-    for (const BombSite& site : bombSites) {
-        EXPECT_EQ(site.state, Lying);
-        EXPECT_EQ(site.x, site.originX);
-        EXPECT_EQ(site.y, site.originY);
-    }
-    struct Home {
-        Actor* enemy;
-        int32_t state, frames, heading;
-    };
-    const Home homes[] = {{&redEnemy, Active, 0, South},
-                          {&purpleEnemy, Penned, 50, West},
-                          {&blueEnemy, Penned, 150, East},
-                          {&yellowEnemy, Penned, 250, West}};
-    for (const Home& home : homes) {
-        EXPECT_EQ(home.enemy->x, home.enemy->homeX);
-        EXPECT_EQ(home.enemy->y, 288);
-        EXPECT_EQ(home.enemy->state, home.state) << home.enemy->kind;
-        EXPECT_EQ(home.enemy->stateTimer, home.frames) << home.enemy->kind;
-        EXPECT_EQ(home.enemy->restoreState, Active);
-        EXPECT_EQ(home.enemy->direction, home.heading) << home.enemy->kind;
-    }
-    EXPECT_EQ(yellowEnemy.phaseCounter, 77) << "the flight's count is kept";
-
-    drawHud();
-    EXPECT_EQ(player.score, 0) << "the status line never shows a negative score";
 }
 
 } // namespace

@@ -41,22 +41,6 @@ TEST_F(EnemyMovementTest, BlockedSidewaysTurnsTowardThePlayerOrFallsBackUntested
     EXPECT_EQ(enemy.x, 92);
 }
 
-TEST_F(EnemyMovementTest, BlockedVerticallyTurnsTowardThePlayersSide) {
-    setMaze({"", "", "  #  ", "     "});
-    place(enemy, 64, 96, North);
-    place(player, 64, 480);
-    moveEnemy(enemy);
-    EXPECT_EQ(enemy.direction, East) << "a player exactly in line counts as to the east";
-    place(enemy, 64, 96, North);
-    place(player, 0, 480);
-    moveEnemy(enemy);
-    EXPECT_EQ(enemy.direction, West);
-    setMaze({"", "", "  #", " #   "});
-    place(enemy, 64, 96, North);
-    moveEnemy(enemy);
-    EXPECT_EQ(enemy.direction, East) << "west walled";
-}
-
 TEST_F(EnemyMovementTest, ASeekMarkTurnsTowardAPlayerExactlyInLine) {
     setMaze({"", "", "", "    k     "});
     place(enemy, 124, 96, East); // steps onto the mark at (row 3, column 4)

@@ -1,5 +1,5 @@
-// The keyboard: quit, give-up and warp keys, turning on held arrows, the side wraps and where
-// a warp may land.
+// The keyboard's edge cases: the side wraps, where a warp may land (and where it may not), and
+// the keys a knocked-out player cannot use.
 #include "actors/player_control.h"
 #include "support/game_fixture.h"
 
@@ -15,49 +15,7 @@ void playerFrame() {
     }
 }
 
-void hold(std::initializer_list<SDLKey> keys) {
-    for (SDLKey key : keys) {
-        scripted::holdKey(key, true);
-    }
-}
-
-// A crossing at (row 5, column 5) with corridors in all four directions; walls elsewhere.
-const std::vector<std::string> crossing = {
-    "#########################", "#########################", "#########################",
-    "#########################", "##### ###################", "###     #################",
-    "##### ###################", "#########################"};
-
 class PlayerControlTest : public GameTest {};
-
-TEST_F(PlayerControlTest, AHeldArrowTurnsOnlyWhenFreeAndStepsAtOnce) {
-    setMaze(crossing);
-    // Heading north into the wall above the corridor, nothing held: the player waits.
-    place(player, 128, 160, North);
-    playerFrame();
-    EXPECT_EQ(player.x, 128);
-    EXPECT_EQ(player.y, 160);
-    EXPECT_EQ(player.direction, North);
-    // Left is free: turn and step in the same frame.
-    hold({SDLK_LEFT});
-    playerFrame();
-    EXPECT_EQ(player.direction, West);
-    EXPECT_EQ(player.x, 124);
-    // Up into the wall keeps the heading and the walk.
-    scripted::holdKey(SDLK_LEFT, false);
-    hold({SDLK_UP});
-    playerFrame();
-    EXPECT_EQ(player.direction, West);
-    EXPECT_EQ(player.x, 120);
-    // Off the tile grid a side passage is not free: the player must be aligned with it.
-    place(player, 164, 160, West);
-    scripted::holdKey(SDLK_UP, true);
-    playerFrame();
-    EXPECT_EQ(player.direction, West);
-    EXPECT_EQ(player.x, 160);
-    playerFrame();
-    EXPECT_EQ(player.direction, North);
-    EXPECT_EQ(player.y, 156);
-}
 
 TEST_F(PlayerControlTest, WalkingOffOneSideComesBackOnTheOther) {
     setMaze({"", ""});

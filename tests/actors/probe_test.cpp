@@ -9,19 +9,6 @@ namespace {
 
 class ProbeTest : public GameTest {};
 
-TEST_F(ProbeTest, EatsOnlyAtThePlayerOrOneStepAway) {
-    setMaze({"", " .......", "", ""});
-    place(player, 96, 32);
-    for (int32_t far : {88, 104}) {
-        EXPECT_FALSE(probeMaze(far, 32));
-        EXPECT_FALSE(probeMaze(96, far - 64));
-    }
-    EXPECT_FALSE(probeMaze(100, 36)) << "a diagonal step is not at the player";
-    EXPECT_EQ(player.score, 0);
-    EXPECT_FALSE(probeMaze(100, 32));
-    EXPECT_EQ(player.score, 20);
-}
-
 TEST_F(ProbeTest, TheDoorStopsThePlayerButNotAnEnemyAwayFromIt) {
     setMaze({"", "", "   -"});
     place(player, 64, 64);

@@ -4,7 +4,7 @@
 
 namespace {
 
-TEST(StateTimer, ZeroFramesEndsOnTheFirstTick) {
+TEST(StateTimer, ZeroFramesEndOnTheFirstTickAndAHundredAndFiftyOnTheLast) {
     Actor enemy(East, Penned, RedKind);
     enemy.setTimedState(Scared, 0, Active);
     EXPECT_EQ(enemy.state, Scared);
@@ -14,10 +14,7 @@ TEST(StateTimer, ZeroFramesEndsOnTheFirstTick) {
     enemy.setState(Penned);
     enemy.tickStateTimer();
     EXPECT_EQ(enemy.state, Penned) << "a stopped timer does nothing";
-}
 
-TEST(StateTimer, AHundredAndFiftyFramesEndOnTheLastTick) {
-    Actor enemy(East, Active, BlueKind);
     enemy.setTimedState(Scared, 150, Active);
     for (int tick = 1; tick < 150; ++tick) {
         enemy.tickStateTimer();
@@ -28,7 +25,7 @@ TEST(StateTimer, AHundredAndFiftyFramesEndOnTheLastTick) {
     EXPECT_FALSE(enemy.stateTimerActive);
 }
 
-TEST(StateTimer, SetStateLeavesARunningTimerToOverwriteIt) {
+TEST(StateTimer, SetStateLeavesARunningTimerToOverwriteItAndANewTimerReplacesIt) {
     Actor enemy(East, Active, YellowKind);
     enemy.setTimedState(Scared, 3, Active);
     enemy.setState(Penned);
@@ -37,10 +34,8 @@ TEST(StateTimer, SetStateLeavesARunningTimerToOverwriteIt) {
     EXPECT_EQ(enemy.state, Penned);
     enemy.tickStateTimer();
     EXPECT_EQ(enemy.state, Active);
-}
 
-TEST(StateTimer, ANewTimerReplacesTheRunningOne) {
-    Actor enemy(East, Active, PurpleKind);
+    // A new timer replaces the running one.
     enemy.setTimedState(Scared, 150, Active);
     enemy.tickStateTimer();
     enemy.setTimedState(Flung, 0, Flung);

@@ -133,24 +133,3 @@ audio_rms() {
   sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/segment.raw" -n stat 2>&1 |
     awk '/RMS +amplitude/ { print $3 }'
 }
-
-# Writes a small level file: the player with one dot to its right on row 9, the four homes
-# on a closed row of their own, and every other cell wall.
-write_one_dot_level() {
-  local file=$1 row col code
-  : >"$file"
-  for row in $(seq 0 18); do
-    for col in $(seq 0 24); do
-      code=24
-      [[ $row == 0 ]] && code=25
-      if [[ $row == 9 ]]; then
-        case $col in 5) code=2 ;; 6) code=17 ;; 7 | 8 | 9) code=0 ;; esac
-      fi
-      if [[ $row == 4 ]]; then
-        case $col in 5) code=3 ;; 7) code=4 ;; 9) code=5 ;; 11) code=6 ;; esac
-      fi
-      printf '%d ' "$code" >>"$file"
-    done
-    printf '\n' >>"$file"
-  done
-}

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # A short session with real input: the intro follows the pointer, the controls page leads into
 # level 1 with its status line, the arrows move the player, P pauses and resumes, K costs a
-# life, Escape ends with status 0; the intro music and the level music are audible.
+# life, Escape ends with status 0; the intro music and the level music are audible. The session
+# is recorded (--record) and replays into the very same state: headless without a display and
+# faster than it was played, and with --realtime in a window at the recorded pace.
 source "$(dirname "$0")/lib.sh"
 make_run_dir
 start_xvfb
+demo=$work/game.demo
+game_args=(--record "$demo")
 start_game SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$work/audio.raw" SDL_DISKAUDIODELAY=23
 find_window
 
@@ -85,3 +89,34 @@ level_rms=$(audio_rms "$work/audio.raw" "$level_start_bytes" $((end_bytes - leve
 awk -v r="$intro_rms" 'BEGIN { exit !(r > 0.005) }' || fail "the intro music is silent (RMS $intro_rms)"
 awk -v r="$level_rms" 'BEGIN { exit !(r > 0.005) }' || fail "the level music is silent (RMS $level_rms)"
 echo "PASS: intro reacts, controls page, level 1 with status line, arrows move, pause, give-up, Escape; audio RMS intro $intro_rms, level $level_rms"
+
+record=$(grep '^record: ' "$work/game.out") || fail "the recording printed no record line"
+[[ "$record" =~ level=1\ score=[0-9]+\ lives=2 ]] || fail "the recorded game did not give up a life: $record"
+
+# The clock span of the recording: the sum of the clock steps after the first reading.
+span_ms=$(tr ' ' '\n' <"$demo" | awk -F'*' '/^t[0-9]/ { d = substr($1, 2); n = ($2 == "" ? 1 : $2)
+  if (!seen) { seen = 1; d = 0 } total += d * n } END { print total }')
+((span_ms > 3000)) || fail "the recording spans only $span_ms ms"
+
+start=$(date +%s%N)
+replay=$(cd "$work/game" && env -u DISPLAY ./tamberlo-adventure --replay "$demo" 2>"$work/replay.err") ||
+  fail "headless replay failed: $(cat "$work/replay.err")"
+headless_ms=$((($(date +%s%N) - start) / 1000000))
+[[ "${replay#replay: }" == "${record#record: }" ]] || fail "replay '$replay' after record '$record'"
+((headless_ms < span_ms / 2)) || fail "the headless replay took $headless_ms ms for $span_ms ms of play"
+
+game_args=(--replay "$demo" --realtime)
+start=$(date +%s%N)
+start_game SDL_AUDIODRIVER=dummy
+find_window
+# The replay lasts as long as the game did: give it up to 30 s before wait_game's own 10 s.
+for _ in $(seq 1 300); do
+  kill -0 "$game_pid" 2>/dev/null || break
+  sleep 0.1
+done
+wait_game
+realtime_ms=$((($(date +%s%N) - start) / 1000000))
+[[ "$game_status" == 0 ]] || fail "realtime replay: exit status $game_status"
+[[ "$(cat "$work/game.out")" == "$replay" ]] || fail "realtime replay printed '$(cat "$work/game.out")'"
+((realtime_ms >= span_ms * 9 / 10)) || fail "the realtime replay took $realtime_ms ms for $span_ms ms"
+echo "PASS: $record; headless replay in $headless_ms ms, in a window in $realtime_ms ms, of $span_ms ms played"

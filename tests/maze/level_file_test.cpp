@@ -63,19 +63,6 @@ TEST_F(LevelFileTest, AShortFileFillsTheFirstRowsAndIsReported) {
     EXPECT_NE(report.find("400"), std::string::npos) << report;
 }
 
-TEST_F(LevelFileTest, ABadTokenStopsTheReadThere) {
-    {
-        std::ofstream out(path);
-        out << "-7 +8 x9 10 11\n";
-    }
-    EXPECT_NE(read(), "");
-    EXPECT_EQ(mazeGrid.cells[0], -7);
-    EXPECT_EQ(mazeGrid.cells[1], 8);
-    for (int32_t cell = 2; cell < mazeCells; ++cell) {
-        ASSERT_EQ(mazeGrid.cells[cell], oldCode) << cell;
-    }
-}
-
 TEST_F(LevelFileTest, AMissingFileOrOneWithoutACellChangesNothingAndIsReported) {
     {
         std::ofstream out(path);

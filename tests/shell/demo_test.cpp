@@ -1,6 +1,5 @@
-// Demos: the file format's round trip and its refusal of damaged bytes, a scripted game that
-// replays into the very state it was recorded in, replays that leave the demo, and the state
-// hash's reach.
+// Demos: the file format's refusal of damaged bytes, a scripted game that replays into the very
+// state it was recorded in, replays that leave the demo, and the state hash's reach.
 #include "shell/demo_format.h"
 #include "shell/demo_player.h"
 #include "shell/demo_recorder.h"
@@ -9,11 +8,12 @@
 #include "support/game_fixture.h"
 
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <sstream>
+#include <unistd.h>
 
 namespace {
 
@@ -43,53 +43,22 @@ std::string sealed(const std::vector<std::string>& lines) {
     return text + "end " + std::to_string(lines.size() - 4) + " " + hexHash(checksum.value) + "\n";
 }
 
-// One event of every kind a token holds.
-std::vector<SDL_Event> everyKindOfEvent() {
-    std::vector<SDL_Event> events(7, SDL_Event{});
-    events[0].type = SDL_QUIT;
-    for (SDL_KeyboardEvent* key : {&events[1].key, &events[2].key}) {
-        key->type = key == &events[1].key ? SDL_KEYDOWN : SDL_KEYUP;
-        key->state = key == &events[1].key ? SDL_PRESSED : SDL_RELEASED;
-        key->keysym.sym = key == &events[1].key ? SDLK_z : SDLK_ESCAPE;
-    }
-    events[1].key.keysym.mod = KMOD_LSHIFT;
-    SDL_MouseButtonEvent& button = events[3].button;
-    button.type = SDL_MOUSEBUTTONUP;
-    button.button = SDL_BUTTON_LEFT;
-    button.state = SDL_RELEASED;
-    button.x = 300;
-    button.y = 500;
-    SDL_MouseMotionEvent& motion = events[4].motion;
-    motion.type = SDL_MOUSEMOTION;
-    motion.state = 1;
-    motion.x = 20;
-    motion.y = 30;
-    motion.xrel = -5;
-    motion.yrel = 7;
-    events[5].active.type = SDL_ACTIVEEVENT;
-    events[5].active.gain = 1;
-    events[5].active.state = SDL_APPINPUTFOCUS;
-    events[6].type = SDL_VIDEOEXPOSE;
-    return events;
-}
-
-// A small demo holding every kind of read.
+// A small demo holding a read of each kind: clock steps (one wrapping back), held keys, the
+// pointer, and events.
 std::string everyKindOfRead() {
     DemoWriter writer(0x0123456789abcdefull, 42);
-    for (Uint32 ticks : {1000u, 1000u, 1000u, 1028u}) {
+    for (Uint32 ticks : {1000u, 1000u, 1028u}) {
         writer.clock(ticks);
     }
     Uint8 keys[SDLK_LAST] = {};
     keys[SDLK_UP] = keys[SDLK_SPACE] = 1;
     writer.keys(keys, SDLK_LAST);
-    writer.keys(nullptr, 0);
-    writer.pointer(799, 599, 1);
     writer.pointer(799, 599, 1);
     writer.present();
-    for (const SDL_Event& event : everyKindOfEvent()) {
-        writer.event(&event, 1);
-    }
-    writer.event(nullptr, 1);
+    SDL_Event event{};
+    event.key.type = SDL_KEYDOWN;
+    event.key.keysym.sym = SDLK_z;
+    writer.event(&event, 1);
     writer.event(nullptr, 0);
     writer.present();
     writer.clock(999);
@@ -98,35 +67,6 @@ std::string everyKindOfRead() {
 }
 
 } // namespace
-
-TEST(DemoFormat, EveryKindOfReadComesBackAsWritten) {
-    const DemoParse parsed = parseDemo(everyKindOfRead());
-    ASSERT_TRUE(parsed.demo) << parsed.error;
-    const Demo& demo = *parsed.demo;
-    EXPECT_EQ(demo.levelHash, 0x0123456789abcdefull);
-    EXPECT_EQ(demo.seed, 42u);
-    EXPECT_EQ(demo.presents, 2u);
-    std::string tags;
-    for (const DemoRead& read : demo.reads) {
-        tags += static_cast<char>(read.tag) + std::to_string(read.repeat);
-    }
-    EXPECT_EQ(tags, "t1t2t1k1k1m2\n1q1d1u1r1v1a1o1w1n1\n1t1");
-    // Clock readings are steps from the one before, wrapping like the clock itself.
-    EXPECT_EQ(demo.reads[0].values[0], 1000);
-    EXPECT_EQ(demo.reads[1].values[0], 0);
-    EXPECT_EQ(demo.reads[2].values[0], 28);
-    EXPECT_EQ(demo.reads[17].values[0], 0xFFFFFFFFll - 28);
-    EXPECT_EQ(demo.heldKeys, (std::vector<uint16_t>{SDLK_SPACE, SDLK_UP}));
-    EXPECT_EQ(demo.reads[4].values[1], 0);
-    EXPECT_EQ(demo.reads[5].values[0], 799);
-    EXPECT_EQ(demo.reads[5].values[2], 1);
-    const std::vector<SDL_Event> events = everyKindOfEvent();
-    for (size_t i = 0; i < events.size(); ++i) {
-        const SDL_Event back = eventFromRead(demo.reads[7 + i]);
-        EXPECT_EQ(back.type, events[i].type) << "event " << i;
-        EXPECT_EQ(std::memcmp(&back, &events[i], sizeof back), 0) << "event " << i;
-    }
-}
 
 TEST(DemoFormat, AnyChangedByteAnyCutAndGarbageAreRefusedWithAMessage) {
     const std::string demo = everyKindOfRead();
@@ -160,9 +100,19 @@ TEST(DemoFormat, AnyChangedByteAnyCutAndGarbageAreRefusedWithAMessage) {
     }
 }
 
+// These games are played without a sound device. The MIDI synthesizer draws from the C
+// library's rand() each time it starts a track, so with sound, a warp would land where the
+// tracks loaded before it had left the draws.
 class DemoTest : public GameTest {
   protected:
-    void TearDown() override { std::remove(path.c_str()); }
+    void SetUp() override {
+        GameTest::SetUp();
+        reopenAudioWith("no-such-driver");
+    }
+    void TearDown() override {
+        std::remove(path.c_str());
+        reopenAudioWith("dummy");
+    }
 
     // A short game: PLAY in the menu, walking right and up, a warp, a pause, a bomb key,
     // a give-up, then quit.
@@ -188,6 +138,7 @@ class DemoTest : public GameTest {
 
     // Replays demo text from a fresh game; the summary line, or why the replay stopped.
     std::string replay(const std::string& text) {
+        startHeadlessGame(); // the game before this one was shut down
         resetGameState();
         DemoParse parsed = parseDemo(text);
         if (!parsed.demo) {
@@ -207,7 +158,8 @@ class DemoTest : public GameTest {
         return summary;
     }
 
-    std::string path = ::testing::TempDir() + "scripted.demo";
+    // Of this process: the suite may run twice at once (two build trees).
+    std::string path = ::testing::TempDir() + "scripted-" + std::to_string(getpid()) + ".demo";
 };
 
 TEST_F(DemoTest, AReplayEndsInTheRecordedStateAndStopsWhereTheGameLeavesTheDemo) {

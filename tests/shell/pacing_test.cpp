@@ -1,3 +1,4 @@
+// Frame and menu pacing: how long the game sleeps, and that it never spins or falls behind.
 #include "shell/pacing.h"
 #include "shell/platform.h"
 #include "support/game_fixture.h"

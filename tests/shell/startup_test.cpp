@@ -1,3 +1,5 @@
+// Start-up and shutdown: a quit in the intro, everything released at the end, and a level file
+// that cannot be read.
 #include "actors/contacts.h"
 #include "maze/level_build.h"
 #include "maze/level_progression.h"
@@ -6,6 +8,7 @@
 #include "support/game_fixture.h"
 
 #include <cstdlib>
+#include <unistd.h>
 
 namespace {
 
@@ -61,37 +64,23 @@ TEST_F(StartupTest, QuittingInTheIntroStillStartsLevelOneButRunsNoFrame) {
     soundBank.closeSounds();
 }
 
-TEST_F(StartupTest, WithoutAChosenDriverTheGameNeedsADisplay) {
-    const char* savedDriver = std::getenv("SDL_VIDEODRIVER");
-    const char* savedDisplay = std::getenv("DISPLAY");
-    const std::string driver = savedDriver ? savedDriver : "";
-    const std::string display = savedDisplay ? savedDisplay : "";
-
-    unsetenv("SDL_VIDEODRIVER");
-    unsetenv("DISPLAY");
-    EXPECT_NE(missingDisplayReason(), nullptr);
-    setenv("DISPLAY", ":0", 1);
-    EXPECT_EQ(missingDisplayReason(), nullptr);
-    unsetenv("DISPLAY");
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    EXPECT_EQ(missingDisplayReason(), nullptr) << "a driver the user chose is taken as it is";
-
-    setenv("SDL_VIDEODRIVER", driver.c_str(), 1);
-    if (!display.empty()) {
-        setenv("DISPLAY", display.c_str(), 1);
-    }
+// Without its level file there is no maze to play: the game must not take the empty grid for a
+// level won and show its tally. It ends after the intro, everything released, with status 1.
+TEST_F(StartupTest, AMissingLevelFileEndsTheGameWithStatusOne) {
+    char folder[] = "/tmp/tamberlo_nolevels_XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    ASSERT_EQ(chdir(folder), 0);
+    scripted::movePointer(80, 550);
+    scripted::holdLeftButton(true);
+    // Should the game run on, a quit keeps the test from hanging.
+    scripted::afterPresents(5, [] { scripted::queueQuit(); });
+    testing::internal::CaptureStderr();
+    const int status = runGame(0, nullptr);
+    const std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(chdir(TAMBERLO_GAME_DIR), 0);
+    rmdir(folder);
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(scripted::script.presents, 1) << "a frame or a tally followed the intro";
+    EXPECT_NE(report.find("level1.txt"), std::string::npos) << report;
+    EXPECT_FALSE(soundBank.isOpen());
 }
-
-class FrameTest : public GameTest {
-  protected:
-    void SetUp() override {
-        GameTest::SetUp();
-        setMaze({"#########################", "#########################",
-                 "#P.......  ...........  #", "#.#######.#####.#######.#",
-                 "#.......................#", "#########################"});
-        buildLevel();
-        ediblesLeft = 100;
-        levelNumber = 1;
-        levelStartTicks = scripted::script.now;
-    }
-};

@@ -92,21 +92,15 @@ void setMaze(const std::vector<std::string>& rows) {
     }
 }
 
-std::vector<int32_t> levelFileCells(int32_t level, bool inPlay) {
-    std::ifstream file("level" + std::to_string(level) + ".txt");
-    std::vector<int32_t> cells;
-    for (int32_t value = 0; file >> value;) {
-        cells.push_back(inPlay && value == BombSiteMark ? Open : value);
-    }
-    return cells;
-}
-
-std::vector<int32_t> gridCells() {
-    return std::vector<int32_t>(mazeGrid.cells.begin(), mazeGrid.cells.end());
-}
-
 void place(Actor& actor, int32_t x, int32_t y, int32_t heading) {
     actor.x = x;
     actor.y = y;
     actor.direction = heading == -1 ? actor.direction : heading;
+}
+
+void reopenAudioWith(const char* driver) {
+    soundBank.closeSounds();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    setenv("SDL_AUDIODRIVER", driver, 1);
+    soundBank.loadSounds();
 }

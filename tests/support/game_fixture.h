@@ -33,13 +33,11 @@ void resetGameState();
 // south, west and east marks, 'k' 'n' 's' 'w' 'e' the bare marks.
 void setMaze(const std::vector<std::string>& rows);
 
-// The numbers of a level file of the run directory. In play, once a frame has drawn the maze,
-// its bomb sites have become records and their cells floor.
-std::vector<int32_t> levelFileCells(int32_t level, bool inPlay = false);
-std::vector<int32_t> gridCells();
-
 // Puts an actor at (x, y), heading the given way unless none is given.
 void place(Actor& actor, int32_t x, int32_t y, int32_t heading = -1);
+
+// Reopens the sound bank on another SDL audio driver ("dummy" is the tests' own).
+void reopenAudioWith(const char* driver);
 
 class GameTest : public ::testing::Test {
   protected:

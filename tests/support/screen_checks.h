@@ -34,19 +34,9 @@ inline void fillScreen(Uint32 rgb) {
 // How many pixels of an area of the screen hold the colour.
 int pixelsOf(Uint32 rgb, SDL_Rect area);
 
-// Whether, inside `area`, the screen shows `picture` with its top-left corner at (px, py) over
-// `background` (a full-window picture restored underneath). Pixels of the area outside the
-// picture, or see-through in it, must show the background; a null background leaves them
-// unchecked.
-::testing::AssertionResult showsPicture(SDL_Surface* picture, int px, int py, SDL_Rect area,
-                                        SDL_Surface* background);
-
-// Whether every drawn pixel of the picture shows with its top-left corner at (x, y).
-bool drawnAt(SDL_Surface* picture, int x, int y);
-
-// The same for a text rendered solid in the font and colour; without an area, the text's own.
-::testing::AssertionResult showsText(TTF_Font* font, const std::string& text, SDL_Color colour,
-                                     int tx, int ty, SDL_Rect area, SDL_Surface* background);
+// Whether every drawn pixel of the picture shows with its top-left corner at (x, y); the
+// same for a text rendered solid in the font and colour.
+::testing::AssertionResult drawnAt(SDL_Surface* picture, int x, int y);
 ::testing::AssertionResult showsText(TTF_Font* font, const std::string& text, SDL_Color colour,
                                      int tx, int ty);
 

@@ -1,5 +1,6 @@
 # Runs the autopilot into a demo, asserts that it reached the victory screen within MAX_FRAMES,
-# then replays the demo with the game and asserts the same final state hash.
+# then replays the demo with the game and asserts the same final state hash, and that the replay's
+# line is the one in EXPECTED (written anew instead when TAMBERLO_REFRESH_EXPECTED is set).
 execute_process(COMMAND ${AUTOPILOT} --demo ${DEMO} --max-frames ${MAX_FRAMES}
   RESULT_VARIABLE played OUTPUT_VARIABLE playOutput)
 message("${playOutput}")
@@ -14,4 +15,15 @@ message("${replayOutput}${replayErrors}")
 string(REGEX MATCH "state=[0-9a-f]+" replayedState "${replayOutput}")
 if(NOT replayed EQUAL 0 OR playedState STREQUAL "" OR NOT playedState STREQUAL replayedState)
   message(FATAL_ERROR "the replay ended in ${replayedState}, the autopilot in ${playedState}")
+endif()
+
+string(REGEX MATCH "replay: [^\n]*" replayLine "${replayOutput}")
+if(DEFINED ENV{TAMBERLO_REFRESH_EXPECTED})
+  file(WRITE ${EXPECTED} "${replayLine}\n")
+  return()
+endif()
+file(STRINGS ${EXPECTED} expectedLine LIMIT_COUNT 1)
+if(NOT replayLine STREQUAL expectedLine)
+  message(FATAL_ERROR "the autopilot's game ended in\n  ${replayLine}\nnot in\n  ${expectedLine}\n"
+    "(after a deliberate rule or level change: tests/demos/refresh-expected.sh BUILD_DIR)")
 endif()

@@ -28,33 +28,6 @@ TEST(WallPiece, EveryJoinHasItsOwnPieceButTheCross) {
     EXPECT_FALSE(wallPieceFor({true, true, true, true}).has_value());
 }
 
-TEST(ConvertMap, PicksPiecesFromWalledNeighbours) {
-    const MapConversion conversion = convertMap(smallLevelMap());
-    ASSERT_TRUE(conversion.errors.empty()) << conversion.errors.front();
-    for (int32_t column = 0; column < mazeColumns; ++column) {
-        EXPECT_EQ(cellAt(conversion, 0, column), WallPanel);
-    }
-    EXPECT_EQ(cellAt(conversion, 1, 0), WallSouthEast) << "the panel row does not join";
-    EXPECT_EQ(cellAt(conversion, 1, 24), WallSouthWest);
-    EXPECT_EQ(cellAt(conversion, 1, 5), WallEastWest);
-    EXPECT_EQ(cellAt(conversion, 2, 0), WallNorthSouth);
-    EXPECT_EQ(cellAt(conversion, 3, 2), WallSouthEast);
-    EXPECT_EQ(cellAt(conversion, 3, 22), WallEndWest);
-    EXPECT_EQ(cellAt(conversion, 5, 2), WallNorthEast);
-    EXPECT_EQ(cellAt(conversion, 5, 21), WallNorthWest);
-    EXPECT_EQ(cellAt(conversion, 5, 23), WallEndEast);
-    EXPECT_EQ(cellAt(conversion, 7, 0), WallEndNorth);
-    EXPECT_EQ(cellAt(conversion, 9, 11), WallEastWestNorth);
-    EXPECT_EQ(cellAt(conversion, 15, 5), WallEastWest);
-    EXPECT_EQ(cellAt(conversion, 15, 0), WallNorthSouthEast);
-    // Two solid rows close the bottom: the outer one is panel, the inner one a plain border.
-    EXPECT_EQ(cellAt(conversion, 17, 5), WallEastWest);
-    EXPECT_EQ(cellAt(conversion, 17, 0), WallNorthEast);
-    EXPECT_EQ(cellAt(conversion, 17, 24), WallNorthWest);
-    EXPECT_EQ(cellAt(conversion, 18, 0), WallPanel);
-    EXPECT_EQ(cellAt(conversion, 18, 24), WallPanel);
-}
-
 TEST(ConvertMap, TwoSolidRowsAtTheTopMakeThePanelThicker) {
     std::vector<std::string> lines = smallLevelMap();
     lines[1] = std::string(mazeColumns, '#');
@@ -104,15 +77,6 @@ TEST(ConvertMap, RefusesMalformedMapsWithTheirPlace) {
     EXPECT_EQ(conversion.errors[0], "row 4, column 5: character 'X' is not in the legend");
     EXPECT_EQ(conversion.errors[1], "row 10, column 1: character ' ' is not in the legend");
     EXPECT_TRUE(conversion.cells.empty());
-}
-
-TEST(ConvertMap, RefusesAWallJoinedOnAllFourSides) {
-    std::vector<std::string> lines = smallLevelMap();
-    lines[9].replace(5, 3, "###"); // row 10 lies between two wall rows
-    const MapConversion conversion = convertMap(lines);
-    ASSERT_EQ(conversion.errors.size(), 1u);
-    EXPECT_EQ(conversion.errors[0], "row 10, column 6: wall joined on all four sides; there is no "
-                                    "piece for it, keep walls one tile thick");
 }
 
 } // namespace
