@@ -3,6 +3,8 @@
 //                                     with DEMO, while recording the frames into that file
 //   frame_bench replay DEMO      the same over every frame of play of a replayed whole game
 // Run from the run directory (build/game); bench/run.sh runs both.
+#include "bench_play.h"
+
 #include "actors/actor.h"
 #include "actors/contacts.h"
 #include "assets/front_end.h"
@@ -32,33 +34,6 @@
 #include <vector>
 
 namespace {
-
-const SDLKey arrows[] = {SDLK_RIGHT, SDLK_DOWN, SDLK_LEFT, SDLK_UP};
-
-void loadEverything() {
-    initVideo();
-    tileBank.loadTiles();
-    soundBank.loadSounds();
-    frontEnd.initFrontEnd();
-    loadActorSprites();
-    startNextLevel();
-}
-
-// A simple walker: holds one arrow and changes it every 40 frames. It keeps the level and the
-// lives topped up so the benchmark never leaves play for a tally or the game-over screen.
-void steer(int frame) {
-    Uint8* keys = SDL_GetKeyState(nullptr);
-    for (SDLKey key : arrows) {
-        keys[key] = 0;
-    }
-    keys[arrows[(frame / 40) % 4]] = 1;
-    if (player.lives < 2) {
-        player.lives = 3;
-    }
-    if (ediblesLeft < 10) {
-        loadLevel(1);
-    }
-}
 
 double percentile(std::vector<double> values, double p) {
     std::sort(values.begin(), values.end());

@@ -4,6 +4,8 @@
 // NAME: music (the level 1 track alone, no window work), maze (only the maze redrawn and
 // presented every frame: the baseline), play, intro, controls, pause, tally, gameover, victory.
 // screen_bench tracks: how long starting each music track holds the game up.
+#include "bench_play.h"
+
 #include "actors/actor.h"
 #include "assets/front_end.h"
 #include "assets/sound_bank.h"
@@ -87,30 +89,6 @@ int pollOrQuit(SDL_Event* event) {
 int countingFlip(SDL_Surface* surface) {
     presentTicks.push_back(SDL_GetTicks());
     return SDL_Flip(surface);
-}
-
-void loadEverything() {
-    initVideo();
-    tileBank.loadTiles();
-    soundBank.loadSounds();
-    frontEnd.initFrontEnd();
-    loadActorSprites();
-    startNextLevel();
-}
-
-// Holds one arrow and turns every 40 frames, keeping the lives and the dots topped up so that
-// play never leaves for a tally or the game-over screen.
-void steer(int frame) {
-    const SDLKey arrows[] = {SDLK_RIGHT, SDLK_DOWN, SDLK_LEFT, SDLK_UP};
-    Uint8* keys = SDL_GetKeyState(nullptr);
-    for (SDLKey key : arrows) {
-        keys[key] = 0;
-    }
-    keys[arrows[(frame / 40) % 4]] = 1;
-    player.lives = std::max(player.lives, 2);
-    if (ediblesLeft < 10) {
-        loadLevel(1);
-    }
 }
 
 void runPaced(const std::string& name) {
