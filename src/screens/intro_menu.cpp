@@ -77,7 +77,6 @@ MenuRegion menuRegionAt(int x, int y, bool leftHeld) {
 }
 
 void FrontEnd::runIntroMenu() {
-    soundBank.playSound(MusicIntro);
     player.setX(50);
     player.setY(550);
     player.setDirection(East);
@@ -92,6 +91,7 @@ void FrontEnd::runIntroMenu() {
     bool pressedSound = true;
     // What the last pass showed besides the runners; -1 before the first pass.
     int lastLook = -1;
+    bool introMusicStarted = false;
     while (!finished) {
         finished = drainEventsForQuit();
         int x = 0;
@@ -170,6 +170,13 @@ void FrontEnd::runIntroMenu() {
         redEnemy.drawWalking();
         SDL_SetClipRect(screen, nullptr);
         presentScreenArea(area);
+        // The intro's music starts once the first picture is up: loading its synthesizer takes
+        // longer than everything else before that picture. It starts even when this pass ends
+        // the menu, so every game loads the same tracks in the same order.
+        if (lastLook >= 0 && !introMusicStarted) {
+            soundBank.playSound(MusicIntro);
+            introMusicStarted = true;
+        }
     }
     if (controlsChosen) {
         runControlsPage();
