@@ -21,7 +21,9 @@ case "$target" in
   *) echo "unknown target $target" >&2; exit 2 ;;
 esac
 binary="$out/${target}_fuzz"
-if [[ ! -x "$binary" || "$root/tests/fuzz/${target}_fuzz.cpp" -nt "$binary" ]]; then
+# Built again whenever a source it is made of changed since.
+if [[ ! -x "$binary" || -n $(find "$root/src" "$root/tools/levelcheck" "$root/tests/fuzz" \
+      -newer "$binary" -name '*.[ch]*' -print -quit) ]]; then
   nice -n 10 clang++ "${flags[@]}" "$root/tests/fuzz/${target}_fuzz.cpp" "${sources[@]}" \
     "${extra[@]}" "${libs[@]}" -o "$binary"
 fi
@@ -32,10 +34,15 @@ if [[ "$target" == image ]]; then
   # The pictures the build makes seed the search; new findings go to a work folder.
   seeds=("$build/game/images/misc" "$build/game/images/player")
 fi
+# A dictionary of the target's format words, when it has one.
+dict=()
+if [[ -f "$root/tests/fuzz/$target.dict" ]]; then
+  dict=(-dict="$root/tests/fuzz/$target.dict")
+fi
 work="$out/${target}_work"
 mkdir -p "$work"
 cd "$out"
 export ASAN_OPTIONS=detect_leaks=0:fast_unwind_on_malloc=0
-nice -n 15 "$binary" -max_total_time="$seconds" -close_fd_mask=2 -print_final_stats=1 \
+nice -n 15 "$binary" -max_total_time="$seconds" -close_fd_mask=2 -print_final_stats=1 "${dict[@]}" \
   -artifact_prefix="$out/${target}_" "$work" "$corpus" "${seeds[@]}" 2>&1 |
   grep -E '^(stat::number_of_executed_units|stat::average_exec_per_sec|==|SUMMARY|artifact)' || true
