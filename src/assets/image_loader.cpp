@@ -2,7 +2,9 @@
 #include "assets/image_loader.h"
 
 #include <SDL_image.h>
+#include <algorithm>
 #include <cstdio>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -99,6 +101,17 @@ SDL_Surface* packedToScreen(SDL_Surface* loaded) {
     return converted;
 }
 
+// Whether the bytes begin as a BMP, PNG or JPEG file does, the only formats the game's pictures
+// come in. Any other is refused before a decoder sees it: SDL_image's GIF and XPM readers write
+// through a null surface when a header claims more pixels than memory holds.
+bool isGamePictureFormat(const std::vector<Uint8>& bytes) {
+    const auto startsWith = [&bytes](std::initializer_list<Uint8> magic) {
+        return bytes.size() >= magic.size() &&
+               std::equal(magic.begin(), magic.end(), bytes.begin());
+    };
+    return startsWith({'B', 'M'}) || startsWith({0x89, 'P', 'N', 'G'}) || startsWith({0xFF, 0xD8});
+}
+
 } // namespace
 
 bool readWholeFile(const char* path, std::vector<Uint8>& bytes) {
@@ -127,6 +140,10 @@ SDL_Surface* loadImage(const char* path, PictureSize expected) {
     // A file that cannot be opened is left to IMG_Load below, which gives the reason.
     std::vector<Uint8> bytes;
     readWholeFile(path, bytes);
+    if (!bytes.empty() && !isGamePictureFormat(bytes)) {
+        reportDataProblem("image", path, "it is no BMP, PNG or JPEG picture");
+        return nullptr;
+    }
     if (const std::string problem = headerProblem(bytes, expected); !problem.empty()) {
         reportDataProblem("image", path, problem.c_str());
         return nullptr;
