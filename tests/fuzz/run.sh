@@ -8,7 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 target=${1:?target: level, image or demo}
 seconds=${2:?seconds}
-build=${3:-$root/build}
+build=$(realpath "${3:-$root/build}")
 out="$build/fuzz"
 mkdir -p "$out"
 flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
