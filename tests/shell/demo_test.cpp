@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -43,6 +44,23 @@ std::string sealed(const std::vector<std::string>& lines) {
     return text + "end " + std::to_string(lines.size() - 4) + " " + hexHash(checksum.value) + "\n";
 }
 
+// A key press with a modifier (Alt+Enter switches full screen) and a pointer move.
+std::vector<SDL_Event> someEvents() {
+    std::vector<SDL_Event> events(2, SDL_Event{});
+    events[0].key.type = SDL_KEYDOWN;
+    events[0].key.state = SDL_PRESSED;
+    events[0].key.keysym.sym = SDLK_RETURN;
+    events[0].key.keysym.mod = KMOD_LALT;
+    SDL_MouseMotionEvent& motion = events[1].motion;
+    motion.type = SDL_MOUSEMOTION;
+    motion.state = 1;
+    motion.x = 20;
+    motion.y = 30;
+    motion.xrel = -5;
+    motion.yrel = 7;
+    return events;
+}
+
 // A small demo holding a read of each kind: clock steps (one wrapping back), held keys, the
 // pointer, and events.
 std::string everyKindOfRead() {
@@ -55,10 +73,9 @@ std::string everyKindOfRead() {
     writer.keys(keys, SDLK_LAST);
     writer.pointer(799, 599, 1);
     writer.present();
-    SDL_Event event{};
-    event.key.type = SDL_KEYDOWN;
-    event.key.keysym.sym = SDLK_z;
-    writer.event(&event, 1);
+    for (const SDL_Event& event : someEvents()) {
+        writer.event(&event, 1);
+    }
     writer.event(nullptr, 0);
     writer.present();
     writer.clock(999);
@@ -67,6 +84,22 @@ std::string everyKindOfRead() {
 }
 
 } // namespace
+
+TEST(DemoFormat, EventsComeBackAsWritten) {
+    const DemoParse parsed = parseDemo(everyKindOfRead());
+    ASSERT_TRUE(parsed.demo) << parsed.error;
+    std::vector<SDL_Event> back;
+    for (const DemoRead& read : parsed.demo->reads) {
+        if (read.tag == DemoTag::KeyDown || read.tag == DemoTag::Motion) {
+            back.push_back(eventFromRead(read));
+        }
+    }
+    const std::vector<SDL_Event> events = someEvents();
+    ASSERT_EQ(back.size(), events.size());
+    for (size_t i = 0; i < events.size(); ++i) {
+        EXPECT_EQ(std::memcmp(&back[i], &events[i], sizeof back[i]), 0) << "event " << i;
+    }
+}
 
 TEST(DemoFormat, AnyChangedByteAnyCutAndGarbageAreRefusedWithAMessage) {
     const std::string demo = everyKindOfRead();
