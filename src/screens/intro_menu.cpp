@@ -91,8 +91,8 @@ void FrontEnd::runIntroMenu() {
     bool pressedSound = true;
     // What the last pass showed besides the runners; -1 before the first pass.
     int lastLook = -1;
-    bool introMusicStarted = false;
     while (!finished) {
+        const bool firstPass = lastLook < 0;
         finished = drainEventsForQuit();
         int x = 0;
         int y = 0;
@@ -173,9 +173,8 @@ void FrontEnd::runIntroMenu() {
         // The intro's music starts once the first picture is up: loading its synthesizer takes
         // longer than everything else before that picture. It starts even when this pass ends
         // the menu, so every game loads the same tracks in the same order.
-        if (lastLook >= 0 && !introMusicStarted) {
+        if (firstPass) {
             soundBank.playSound(MusicIntro);
-            introMusicStarted = true;
         }
     }
     if (controlsChosen) {
