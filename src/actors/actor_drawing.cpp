@@ -5,6 +5,7 @@
 #include "assets/sprite_set.h"
 #include "shell/game_state.h"
 #include "shell/platform.h"
+#include "shell/video.h"
 
 #include <cstdlib>
 
@@ -44,6 +45,10 @@ void Actor::blitFrame(SpriteSet* set, int32_t heading, int32_t frame) {
     }
     SDL_Surface* picture = set->frameFor(heading, frame);
     if (picture == nullptr) {
+        return;
+    }
+    if (target == screen) {
+        blitAt(picture, static_cast<Sint16>(x), static_cast<Sint16>(y));
         return;
     }
     SDL_Rect destination{static_cast<Sint16>(x), static_cast<Sint16>(y), 0, 0};

@@ -16,7 +16,7 @@ constexpr int32_t lastPowerFrame = powerFrameCount - 1;
 
 void drawWallPiece(int32_t code, Sint16 x, Sint16 y) {
     if (isWallCode(code)) {
-        blitAt(tileBank.walls[code - WallFirst], x, y);
+        blitCell(tileBank.walls[code - WallFirst], x, y);
     }
 }
 
@@ -41,7 +41,7 @@ void buildLevel() {
             const Sint16 sy = static_cast<Sint16>(y);
             switch (code) {
             case Door:
-                blitAt(tileBank.door, sx, sy);
+                blitCell(tileBank.door, sx, sy);
                 break;
             case Dot:
             case DotSeek:
@@ -49,11 +49,11 @@ void buildLevel() {
             case DotSouth:
             case DotWest:
             case DotEast:
-                blitAt(tileBank.dotImages[0], sx, sy);
+                blitCell(tileBank.dotImages[0], sx, sy);
                 ++ediblesLeft;
                 break;
             case Open:
-                blitAt(tileBank.openSpace, sx, sy);
+                blitCell(tileBank.openSpace, sx, sy);
                 break;
             case PlayerStart:
                 placeActor(player, x, y);
@@ -76,7 +76,7 @@ void buildLevel() {
                 yellowEnemy.direction = East;
                 break;
             case BombSiteMark: {
-                blitAt(tileBank.openSpace, sx, sy);
+                blitCell(tileBank.openSpace, sx, sy);
                 BombSite site;
                 site.x = site.originX = x;
                 site.y = site.originY = y;
@@ -107,7 +107,7 @@ void drawMaze() {
             case DotWest:
             case DotEast:
             case Dot:
-                blitAt(tileBank.dotImages[dotFrame], x, y);
+                blitCell(tileBank.dotImages[dotFrame], x, y);
                 break;
             case Open:
             case RedHome:
@@ -119,13 +119,13 @@ void drawMaze() {
             case SeekMark:
             case WestMark:
             case EastMark:
-                blitAt(tileBank.openSpace, x, y);
+                blitCell(tileBank.openSpace, x, y);
                 break;
             case PowerItem:
-                blitAt(tileBank.powerImages[powerFrame], x, y);
+                blitCell(tileBank.powerImages[powerFrame], x, y);
                 break;
             case Door:
-                blitAt(tileBank.door, x, y);
+                blitCell(tileBank.door, x, y);
                 break;
             case BombSiteMark:
                 // The bomb itself is a record now; its cell becomes floor from the next frame.

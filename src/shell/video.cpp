@@ -1,13 +1,15 @@
-// The window: refusing displayless drivers, the icon, the video mode and caption; and the two
-// blit helpers everything draws with.
+// The window: refusing displayless drivers, the icon, the video mode and caption; and the blit
+// helpers everything draws with, which remember what the maze's cells show.
 #include "shell/video.h"
 
 #include "assets/asset_paths.h"
 #include "assets/image_loader.h"
 #include "shell/game_state.h"
 #include "shell/platform.h"
+#include "shell/shared_types.h"
 
 #include <SDL_image.h>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -126,10 +128,46 @@ bool copyOpaque(const SDL_Surface* surface, int x, int y) {
 
 } // namespace
 
+namespace {
+
+constexpr int cellColumns = windowWidth / tileSize;
+constexpr int cellRows = (windowHeight + tileSize - 1) / tileSize;
+
+// The picture blitCell last drew in each cell of this screen, or null when unknown.
+SDL_Surface* drawnCells[cellRows][cellColumns] = {};
+const SDL_Surface* cellsScreen = nullptr;
+
+// Forgets the cells that the area (x, y, w, h) of the screen overlaps.
+void forgetCellsUnder(int x, int y, int w, int h) {
+    const int firstColumn = std::max(0, x / tileSize);
+    const int firstRow = std::max(0, y / tileSize);
+    const int endColumn = std::min(cellColumns, (x + w + tileSize - 1) / tileSize);
+    const int endRow = std::min(cellRows, (y + h + tileSize - 1) / tileSize);
+    for (int row = firstRow; row < endRow; ++row) {
+        for (int column = firstColumn; column < endColumn; ++column) {
+            drawnCells[row][column] = nullptr;
+        }
+    }
+}
+
+// Whether the cell at (x, y) may be remembered: the screen's pixels stay between presents (a
+// screen that flips between two buffers does not keep them), nothing clips the cell, and the
+// picture lands the same however often it is drawn (a blended one would darken each time).
+bool rememberable(const SDL_Surface* surface, int x, int y) {
+    const SDL_Rect& clip = screen->clip_rect;
+    return (screen->flags & SDL_DOUBLEBUF) == 0 && (surface->flags & SDL_SRCALPHA) == 0 && x >= 0 &&
+           y >= 0 && x % tileSize == 0 && y % tileSize == 0 && x / tileSize < cellColumns &&
+           y / tileSize < cellRows && clip.x == 0 && clip.y == 0 && clip.w == screen->w &&
+           clip.h == screen->h;
+}
+
+} // namespace
+
 int blitAt(SDL_Surface* surface, Sint16 x, Sint16 y) {
     if (surface == nullptr || screen == nullptr) {
         return -1;
     }
+    forgetCellsUnder(x, y, surface->w, surface->h);
     if (copyOpaque(surface, x, y)) {
         return 0;
     }
@@ -141,7 +179,32 @@ int blitRegion(SDL_Surface* surface, Sint16 x, Sint16 y, Uint16 w, Uint16 h) {
     if (surface == nullptr || screen == nullptr) {
         return -1;
     }
+    forgetCellsUnder(x, y, w, h);
     SDL_Rect source{x, y, w, h};
     SDL_Rect destination{x, y, 0, 0};
     return SDL_UpperBlit(surface, &source, screen, &destination);
+}
+
+int blitCell(SDL_Surface* surface, Sint16 x, Sint16 y) {
+    if (surface == nullptr || screen == nullptr) {
+        return -1;
+    }
+    if (cellsScreen != screen) {
+        forgetDrawnCells();
+        cellsScreen = screen;
+    }
+    if (!rememberable(surface, x, y)) {
+        return blitAt(surface, x, y);
+    }
+    SDL_Surface*& drawn = drawnCells[y / tileSize][x / tileSize];
+    if (drawn == surface) {
+        return 0;
+    }
+    const int result = blitAt(surface, x, y);
+    drawn = result == 0 ? surface : nullptr;
+    return result;
+}
+
+void forgetDrawnCells() {
+    forgetCellsUnder(0, 0, windowWidth, cellRows * tileSize);
 }

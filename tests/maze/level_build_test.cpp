@@ -1,6 +1,7 @@
 // The level build's edge cases: repeated and missing homes, and bomb sites, which leave the grid
 // at the first frame's maze pass but for row 0.
 #include "maze/level_build.h"
+#include "shell/video.h"
 #include "support/game_fixture.h"
 
 #include <array>
@@ -27,6 +28,7 @@ int shownFrame(const std::array<SDL_Surface*, N>& pictures, int column, int row)
 
 void fillUntouched() {
     SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0x12, 0x34, 0x56));
+    forgetDrawnCells();
 }
 
 bool tileUntouched(int column, int row) {

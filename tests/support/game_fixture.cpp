@@ -80,6 +80,7 @@ void resetGameState() {
         Mix_HaltMusic();
     }
     SDL_FillRect(screen, nullptr, 0);
+    forgetDrawnCells();
 }
 
 void setMaze(const std::vector<std::string>& rows) {

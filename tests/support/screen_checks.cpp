@@ -3,6 +3,7 @@
 #include "assets/sound_bank.h"
 #include "shell/game_state.h"
 #include "shell/platform.h"
+#include "shell/video.h"
 #include "support/scripted_platform.h"
 
 #include <cstdio>
@@ -49,6 +50,7 @@ bool isInk(SDL_Surface* picture, int x, int y) {
 void fillRect(SDL_Rect area, Uint32 rgb) {
     SDL_FillRect(screen, &area,
                  SDL_MapRGB(screen->format, rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF));
+    forgetDrawnCells();
 }
 
 int pixelsOf(Uint32 rgb, SDL_Rect area) {
