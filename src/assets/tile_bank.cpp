@@ -3,6 +3,7 @@
 
 #include "assets/asset_paths.h"
 #include "assets/image_loader.h"
+#include "shell/video.h"
 
 #include <string>
 
@@ -30,6 +31,8 @@ int TileBank::loadTiles() {
 }
 
 void TileBank::release() {
+    // New pictures may come to live where these were: the screen's memory of them must go.
+    forgetDrawnCells();
     releaseSurface(openSpace);
     releaseSurface(dyno);
     releaseSurface(boom);

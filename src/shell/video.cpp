@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -100,30 +101,41 @@ void initVideo() {
 
 namespace {
 
-// Copies an opaque picture in the window's own pixel format that lies wholly inside the clip
-// rectangle, row by row with memcpy; false leaves the blit to SDL. SDL 1.2's copying blitter
-// moves eight bytes at a time with non-temporal stores, and the maze's 450 tiles drawn every
-// frame made it the largest cost of play. The pixels are the same.
-bool copyOpaque(const SDL_Surface* surface, int x, int y) {
+// Whether the picture can be copied byte for byte onto the screen: opaque and in the window's
+// own pixel format.
+bool copyable(const SDL_Surface* surface) {
     const SDL_PixelFormat* from = surface->format;
     const SDL_PixelFormat* to = screen->format;
+    return (surface->flags & (SDL_SRCCOLORKEY | SDL_SRCALPHA)) == 0 && !SDL_MUSTLOCK(screen) &&
+           !SDL_MUSTLOCK(surface) && from->palette == nullptr && to->palette == nullptr &&
+           from->BytesPerPixel == to->BytesPerPixel && from->Rmask == to->Rmask &&
+           from->Gmask == to->Gmask && from->Bmask == to->Bmask && from->Amask == to->Amask;
+}
+
+// Copies the part of a copyable picture that lies wholly inside the clip rectangle, row by row
+// with memcpy, to the picture's place (x, y); false leaves the blit to SDL. SDL 1.2's copying
+// blitter moves eight bytes at a time with non-temporal stores, and the maze's 450 tiles drawn
+// every frame made it the largest cost of play. The pixels are the same.
+bool copyOpaque(const SDL_Surface* surface, int x, int y, const SDL_Rect& part) {
     const SDL_Rect& clip = screen->clip_rect;
-    if ((surface->flags & (SDL_SRCCOLORKEY | SDL_SRCALPHA)) != 0 || SDL_MUSTLOCK(screen) ||
-        SDL_MUSTLOCK(surface) || from->palette != nullptr || to->palette != nullptr ||
-        from->BytesPerPixel != to->BytesPerPixel || from->Rmask != to->Rmask ||
-        from->Gmask != to->Gmask || from->Bmask != to->Bmask || from->Amask != to->Amask ||
-        x < clip.x || y < clip.y || x + surface->w > clip.x + clip.w ||
+    if (!copyable(surface) || x < clip.x || y < clip.y || x + surface->w > clip.x + clip.w ||
         y + surface->h > clip.y + clip.h) {
         return false;
     }
-    const size_t rowBytes = static_cast<size_t>(surface->w) * from->BytesPerPixel;
-    const Uint8* source = static_cast<const Uint8*>(surface->pixels);
-    Uint8* target = static_cast<Uint8*>(screen->pixels) + y * screen->pitch +
-                    static_cast<ptrdiff_t>(x) * to->BytesPerPixel;
-    for (int row = 0; row < surface->h; ++row) {
+    const int bytesPerPixel = screen->format->BytesPerPixel;
+    const size_t rowBytes = static_cast<size_t>(part.w) * bytesPerPixel;
+    const Uint8* source = static_cast<const Uint8*>(surface->pixels) + part.y * surface->pitch +
+                          part.x * bytesPerPixel;
+    Uint8* target = static_cast<Uint8*>(screen->pixels) + (y + part.y) * screen->pitch +
+                    static_cast<ptrdiff_t>(x + part.x) * bytesPerPixel;
+    for (int row = 0; row < part.h; ++row) {
         std::memcpy(target + row * screen->pitch, source + row * surface->pitch, rowBytes);
     }
     return true;
+}
+
+SDL_Rect wholeOf(const SDL_Surface* surface) {
+    return SDL_Rect{0, 0, static_cast<Uint16>(surface->w), static_cast<Uint16>(surface->h)};
 }
 
 } // namespace
@@ -136,6 +148,50 @@ constexpr int cellRows = (windowHeight + tileSize - 1) / tileSize;
 // The picture blitCell last drew in each cell of this screen, or null when unknown.
 SDL_Surface* drawnCells[cellRows][cellColumns] = {};
 const SDL_Surface* cellsScreen = nullptr;
+
+// Where one cell picture differs from another: the dots and power items change frame every
+// frame, but only around their middle. Pictures never change once loaded; the list is emptied
+// with the cells' memory, when the pictures may have been loaded anew.
+struct PictureChange {
+    const SDL_Surface* from;
+    const SDL_Surface* to;
+    SDL_Rect area;
+};
+std::vector<PictureChange> knownChanges;
+
+// The smallest rectangle outside which two copyable pictures of one size hold the same bytes.
+SDL_Rect changedArea(const SDL_Surface* from, const SDL_Surface* to) {
+    for (const PictureChange& change : knownChanges) {
+        if (change.from == from && change.to == to) {
+            return change.area;
+        }
+    }
+    const int bytesPerPixel = screen->format->BytesPerPixel;
+    int left = to->w;
+    int top = to->h;
+    int right = -1;
+    int bottom = -1;
+    for (int y = 0; y < to->h; ++y) {
+        const Uint8* a = static_cast<const Uint8*>(from->pixels) + y * from->pitch;
+        const Uint8* b = static_cast<const Uint8*>(to->pixels) + y * to->pitch;
+        for (int x = 0; x < to->w; ++x) {
+            if (std::memcmp(a + x * bytesPerPixel, b + x * bytesPerPixel, bytesPerPixel) != 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    SDL_Rect area{0, 0, 0, 0};
+    if (right >= 0) {
+        area =
+            SDL_Rect{static_cast<Sint16>(left), static_cast<Sint16>(top),
+                     static_cast<Uint16>(right - left + 1), static_cast<Uint16>(bottom - top + 1)};
+    }
+    knownChanges.push_back(PictureChange{from, to, area});
+    return area;
+}
 
 // Forgets the cells that the area (x, y, w, h) of the screen overlaps.
 void forgetCellsUnder(int x, int y, int w, int h) {
@@ -151,12 +207,14 @@ void forgetCellsUnder(int x, int y, int w, int h) {
 }
 
 // Whether the cell at (x, y) may be remembered: the screen's pixels stay between presents (a
-// screen that flips between two buffers does not keep them), nothing clips the cell, and the
-// picture lands the same however often it is drawn (a blended one would darken each time).
+// screen that flips between two buffers does not keep them), the picture covers the cell and
+// no more, nothing clips it, and it lands the same however often it is drawn (a blended one
+// would darken each time).
 bool rememberable(const SDL_Surface* surface, int x, int y) {
     const SDL_Rect& clip = screen->clip_rect;
-    return (screen->flags & SDL_DOUBLEBUF) == 0 && (surface->flags & SDL_SRCALPHA) == 0 && x >= 0 &&
-           y >= 0 && x % tileSize == 0 && y % tileSize == 0 && x / tileSize < cellColumns &&
+    return (screen->flags & SDL_DOUBLEBUF) == 0 && (surface->flags & SDL_SRCALPHA) == 0 &&
+           surface->w == tileSize && surface->h == tileSize && x >= 0 && y >= 0 &&
+           x % tileSize == 0 && y % tileSize == 0 && x / tileSize < cellColumns &&
            y / tileSize < cellRows && clip.x == 0 && clip.y == 0 && clip.w == screen->w &&
            clip.h == screen->h;
 }
@@ -168,7 +226,7 @@ int blitAt(SDL_Surface* surface, Sint16 x, Sint16 y) {
         return -1;
     }
     forgetCellsUnder(x, y, surface->w, surface->h);
-    if (copyOpaque(surface, x, y)) {
+    if (copyOpaque(surface, x, y, wholeOf(surface))) {
         return 0;
     }
     SDL_Rect destination{x, y, 0, 0};
@@ -200,6 +258,12 @@ int blitCell(SDL_Surface* surface, Sint16 x, Sint16 y) {
     if (drawn == surface) {
         return 0;
     }
+    // Over another picture of the cell only the pixels where the two differ need copying.
+    if (drawn != nullptr && copyable(drawn) &&
+        copyOpaque(surface, x, y, changedArea(drawn, surface))) {
+        drawn = surface;
+        return 0;
+    }
     const int result = blitAt(surface, x, y);
     drawn = result == 0 ? surface : nullptr;
     return result;
@@ -207,4 +271,5 @@ int blitCell(SDL_Surface* surface, Sint16 x, Sint16 y) {
 
 void forgetDrawnCells() {
     forgetCellsUnder(0, 0, windowWidth, cellRows * tileSize);
+    knownChanges.clear();
 }
