@@ -57,6 +57,9 @@ void redrawMinutes(int32_t minutes) {
     hudText(text, static_cast<Sint16>(separatorField.x - minutesGap - width));
 }
 
+// The level time the status line shows.
+int32_t shownSeconds = -1;
+
 void clampAtZero(int32_t& value) {
     if (value < 0) {
         value = 0;
@@ -93,15 +96,20 @@ void drawHud() {
     if (player.bombs != prevBombs || labelsDue) {
         redrawNumber(bombsField, player.bombs);
     }
-    redrawMinutes(t / 60);
-    const int32_t seconds = t % 60;
-    erase(separatorField);
-    if (seconds < 10) {
-        hudText(":0", separatorField.x);
-        redrawNumber(shortSecondsField, seconds);
-    } else {
-        hudText(":", separatorField.x);
-        redrawNumber(longSecondsField, seconds);
+    // The time is drawn again only when the seconds it shows change: during a level nothing
+    // else draws on the status line, so the same text drawn again would give the same pixels.
+    if (t != shownSeconds || labelsDue) {
+        shownSeconds = t;
+        redrawMinutes(t / 60);
+        const int32_t seconds = t % 60;
+        erase(separatorField);
+        if (seconds < 10) {
+            hudText(":0", separatorField.x);
+            redrawNumber(shortSecondsField, seconds);
+        } else {
+            hudText(":", separatorField.x);
+            redrawNumber(longSecondsField, seconds);
+        }
     }
     if (player.lives != prevLives || labelsDue) {
         redrawNumber(livesField, player.lives);
