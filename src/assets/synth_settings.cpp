@@ -1,5 +1,5 @@
-// The settings of the synthesizer that plays each music track: only the instruments a track
-// selects are read from the soundfont.
+// The synthesizer that plays each music track: its settings (only the instruments a track
+// selects are read from the soundfont), and its making, which leaves the game's rand() alone.
 //
 // SDL_mixer plays MIDI through a FluidSynth synthesizer of its own per track, made from
 // new_fluid_settings() and the mixing rate, and offers no way to pass other settings. So the
