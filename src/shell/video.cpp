@@ -138,10 +138,6 @@ SDL_Rect wholeOf(const SDL_Surface* surface) {
     return SDL_Rect{0, 0, static_cast<Uint16>(surface->w), static_cast<Uint16>(surface->h)};
 }
 
-} // namespace
-
-namespace {
-
 constexpr int cellColumns = windowWidth / tileSize;
 constexpr int cellRows = (windowHeight + tileSize - 1) / tileSize;
 
