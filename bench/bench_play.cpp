@@ -2,19 +2,21 @@
 #include "bench_play.h"
 
 #include "actors/actor.h"
+#include "app/level_progression.h"
 #include "assets/front_end.h"
+#include "assets/image_loader.h"
 #include "assets/sound_bank.h"
 #include "assets/sprite_set.h"
 #include "assets/tile_bank.h"
-#include "maze/level_progression.h"
-#include "shell/game_state.h"
-#include "shell/video.h"
+#include "core/game_state.h"
+#include "platform/video.h"
+#include "rules/level_setup.h"
 
 #include <SDL.h>
 #include <algorithm>
 
 void loadEverything() {
-    initVideo();
+    initVideo(&loadWindowIcon);
     tileBank.loadTiles();
     soundBank.loadSounds();
     frontEnd.initFrontEnd();

@@ -6,22 +6,24 @@
 #include "bench_play.h"
 
 #include "actors/actor.h"
-#include "actors/contacts.h"
+#include "app/game_loop.h"
+#include "app/level_progression.h"
+#include "app/state_hash.h"
 #include "assets/front_end.h"
 #include "assets/sound_bank.h"
 #include "assets/sprite_set.h"
 #include "assets/tile_bank.h"
+#include "core/game_state.h"
+#include "demo/demo_format.h"
+#include "demo/demo_player.h"
+#include "demo/demo_recorder.h"
 #include "maze/bomb_site.h"
-#include "maze/level_progression.h"
 #include "maze/maze_grid.h"
-#include "shell/demo_format.h"
-#include "shell/demo_player.h"
-#include "shell/demo_recorder.h"
-#include "shell/game_loop.h"
-#include "shell/game_state.h"
-#include "shell/pacing.h"
-#include "shell/platform.h"
-#include "shell/video.h"
+#include "platform/pacing.h"
+#include "platform/platform.h"
+#include "platform/video.h"
+#include "rules/contacts.h"
+#include "rules/level_setup.h"
 
 #include <algorithm>
 #include <chrono>
@@ -44,7 +46,7 @@ double percentile(std::vector<double> values, double p) {
 int frameCost(int frames, const char* demoPath) {
     platform.videoDepth = 32;
     if (demoPath != nullptr) {
-        if (std::string error = startRecording(demoPath, 1); !error.empty()) {
+        if (std::string error = startRecording(demoPath, 1, levelFilesHash()); !error.empty()) {
             std::fprintf(stderr, "%s\n", error.c_str());
             return 2;
         }

@@ -7,17 +7,18 @@
 #include "bench_play.h"
 
 #include "actors/actor.h"
+#include "app/game_loop.h"
+#include "app/level_progression.h"
 #include "assets/front_end.h"
 #include "assets/sound_bank.h"
 #include "assets/sprite_set.h"
 #include "assets/tile_bank.h"
-#include "maze/level_build.h"
-#include "maze/level_progression.h"
-#include "shell/game_loop.h"
-#include "shell/game_state.h"
-#include "shell/pacing.h"
-#include "shell/platform.h"
-#include "shell/video.h"
+#include "core/game_state.h"
+#include "maze/maze_drawing.h"
+#include "platform/pacing.h"
+#include "platform/platform.h"
+#include "platform/video.h"
+#include "rules/level_setup.h"
 
 #include <algorithm>
 #include <chrono>

@@ -5,7 +5,7 @@
 #include <SDL.h>
 #include <cstdint>
 
-#include "shell/shared_types.h"
+#include "core/shared_types.h"
 
 class SpriteSet;
 
@@ -92,3 +92,6 @@ class Actor {
 
 // Loads the seven looks and hands them, with the window surface, to the five actors.
 void loadActorSprites();
+
+// Draws the player, and the enemies unless the player is knocked out, each in its state.
+void drawActors();

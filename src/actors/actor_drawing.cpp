@@ -3,9 +3,9 @@
 #include "actors/actor.h"
 
 #include "assets/sprite_set.h"
-#include "shell/game_state.h"
-#include "shell/platform.h"
-#include "shell/video.h"
+#include "core/game_state.h"
+#include "platform/platform.h"
+#include "platform/video.h"
 
 #include <cstdlib>
 
@@ -146,5 +146,15 @@ void Actor::drawFlung() {
         setTimedState(Penned, penAfterFlightFrames, Active);
         direction = (std::rand() % 2 != 0) ? East : West;
         phaseCounter = 0;
+    }
+}
+
+void drawActors() {
+    player.draw();
+    // A knocked-out player spins alone: the enemies vanish until everyone is back home.
+    if (player.state != Punched) {
+        for (Actor* enemy : enemies) {
+            enemy->draw();
+        }
     }
 }

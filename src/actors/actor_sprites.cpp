@@ -1,7 +1,7 @@
 // Loading the seven looks at start-up and handing them, with the window, to the five actors.
 #include "actors/actor.h"
 #include "assets/sprite_set.h"
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 void loadActorSprites() {
     playerSet.loadSprites(PlayerLook);

@@ -5,8 +5,8 @@
 #include "actors/actor.h"
 #include "actors/player_control.h"
 #include "actors/probe.h"
+#include "core/game_state.h"
 #include "maze/maze_grid.h"
-#include "shell/game_state.h"
 
 namespace {
 

@@ -1,16 +1,12 @@
-// The player's keys: the command keys from the event queue (quit, pause, warp, give up, bomb)
-// and walking from the arrows held down; also the walking step and wrap every actor shares.
+// The player's moves: walking from the arrows held down and the warp; also the walking step and
+// wrap every actor shares.
 #include "actors/player_control.h"
 
 #include "actors/actor.h"
 #include "actors/probe.h"
-#include "assets/front_end.h"
 #include "assets/sound_bank.h"
-#include "maze/bombs.h"
+#include "core/game_state.h"
 #include "maze/reach.h"
-#include "shell/full_screen.h"
-#include "shell/game_state.h"
-#include "shell/platform.h"
 
 #include <cstdlib>
 #include <vector>
@@ -18,28 +14,6 @@
 namespace {
 
 constexpr int32_t warpTopY = warpTopRow * tileSize;
-
-void handleKey(SDLKey key) {
-    if (key == SDLK_ESCAPE || key == SDLK_q) {
-        quitRequested = 1;
-    }
-    if (key == SDLK_p) {
-        frontEnd.runPause();
-    }
-    if (player.state == Punched) {
-        return;
-    }
-    if (key == SDLK_z && player.warps >= 1) {
-        warpPlayer();
-    }
-    if (key == SDLK_k) {
-        player.setState(Punched);
-        soundBank.playSound(SfxWuzzle);
-    }
-    if (key == SDLK_SPACE) {
-        useBombKey();
-    }
-}
 
 // The one to four cells under the player's box: the places he stands on right now.
 std::vector<int32_t> cellsUnderPlayer() {
@@ -130,18 +104,6 @@ bool warpPlayer() {
     player.setX(oldX);
     player.setY(oldY);
     return false;
-}
-
-void handleEvents() {
-    SDL_Event event;
-    while (platform.pollEvent(&event) != 0) {
-        if (event.type == SDL_QUIT) {
-            quitRequested = 1;
-        } else if (event.type == SDL_KEYDOWN && !toggleFullScreenOnKey(event.key.keysym)) {
-            handleKey(event.key.keysym.sym);
-        }
-    }
-    keyState = platform.getKeyState(nullptr);
 }
 
 void movePlayer() {

@@ -1,12 +1,9 @@
-// The keyboard: commands from key presses, walking from the keys held down.
+// The player's moves: walking from the keys held down, and the warp.
 #pragma once
 
 #include <cstdint>
 
 class Actor;
-
-// Drains the event queue (quit, pause, warp, give-up and bomb keys), then fetches the held keys.
-void handleEvents();
 
 // Turns the player toward a held arrow when that way is free, then steps it on.
 void movePlayer();

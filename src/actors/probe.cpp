@@ -4,8 +4,8 @@
 
 #include "actors/actor.h"
 #include "assets/sound_bank.h"
+#include "core/game_state.h"
 #include "maze/maze_grid.h"
-#include "shell/game_state.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/shared_types.h"
+#include "core/shared_types.h"
 
 namespace assetPath {
 

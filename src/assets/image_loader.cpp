@@ -1,6 +1,9 @@
 // Picture loading with one report per unusable file, and the small surface helpers.
 #include "assets/image_loader.h"
 
+#include "assets/asset_paths.h"
+#include "core/report.h"
+
 #include <SDL_image.h>
 #include <algorithm>
 #include <cstdio>
@@ -9,7 +12,7 @@
 #include <vector>
 
 void reportDataProblem(const char* what, const char* path, const char* reason) {
-    std::fprintf(stderr, "tamberlo-adventure: cannot load %s \"%s\": %s\n", what, path, reason);
+    warn("cannot load %s \"%s\": %s", what, path, reason);
 }
 
 namespace {
@@ -182,4 +185,18 @@ void releaseSurface(SDL_Surface*& surface) {
         SDL_FreeSurface(surface);
         surface = nullptr;
     }
+}
+
+SDL_Surface* loadWindowIcon() {
+    const char* const iconPath = assetPath::icon;
+    SDL_Surface* icon = IMG_Load(iconPath);
+    if (icon == nullptr) {
+        reportDataProblem("image", iconPath, IMG_GetError());
+        return nullptr;
+    }
+    if (!hasExpectedSize(icon, iconPath, tilePicture)) {
+        SDL_FreeSurface(icon);
+        return nullptr;
+    }
+    return icon;
 }

@@ -19,6 +19,9 @@ SDL_Surface* loadImage(const char* path, PictureSize expected);
 // Whether a loaded picture has the expected size; reports it on standard error when not.
 bool hasExpectedSize(const SDL_Surface* picture, const char* path, PictureSize expected);
 
+// Loads the window icon, one tile in size; null (reported) when it cannot be used.
+SDL_Surface* loadWindowIcon();
+
 // Makes magenta (255, 0, 255) transparent in blits of this surface. A null surface is skipped.
 void setMagentaKey(SDL_Surface* surface);
 

@@ -2,8 +2,7 @@
 // is refused when it is loaded, so nothing is ever drawn from a short or damaged file.
 #pragma once
 
-#include "shell/shared_types.h"
-#include "shell/video.h"
+#include "core/shared_types.h"
 
 #include <cstdint>
 

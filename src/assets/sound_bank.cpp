@@ -1,5 +1,6 @@
 // Opening the audio device, loading the effects and tracks, and playing them by index.
 #include "assets/sound_bank.h"
+#include "core/report.h"
 
 #include "assets/asset_paths.h"
 #include "assets/image_loader.h"
@@ -52,7 +53,7 @@ void SoundBank::loadSounds() {
     if (Mix_OpenAudio(mixFrequency, AUDIO_S16LSB, mixChannels, mixChunkSize) < 0) {
         // Without a sound device every load would fail for the same reason: say it once and
         // let the game run silently.
-        std::fprintf(stderr, "tamberlo-adventure: no sound: %s\n", Mix_GetError());
+        warn("no sound: %s", Mix_GetError());
         return;
     }
     audioOpen = true;

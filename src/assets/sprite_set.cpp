@@ -3,7 +3,7 @@
 
 #include "assets/asset_paths.h"
 #include "assets/image_loader.h"
-#include "shell/shared_types.h"
+#include "core/shared_types.h"
 
 #include <initializer_list>
 #include <string>

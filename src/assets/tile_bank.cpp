@@ -3,7 +3,7 @@
 
 #include "assets/asset_paths.h"
 #include "assets/image_loader.h"
-#include "shell/video.h"
+#include "platform/video.h"
 
 #include <string>
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/shared_types.h"
+#include "core/shared_types.h"
 
 constexpr int32_t powerFrameCount = 4;
 constexpr int32_t dotFrameCount = 5;

@@ -1,7 +1,7 @@
 // Putting the level's bombs back on their sites after a lost life.
 #include "maze/bomb_site.h"
 
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 void resetBombSites() {
     for (BombSite& site : bombSites) {

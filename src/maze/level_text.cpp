@@ -2,7 +2,7 @@
 // checker refuses any file with a fault.
 #include "maze/level_text.h"
 
-#include "shell/shared_types.h"
+#include "core/shared_types.h"
 
 #include <cctype>
 #include <charconv>

@@ -1,8 +1,9 @@
-// Filling the maze from a level file.
+// The level files, and filling the maze from one.
 #include "maze/maze_grid.h"
 
+#include "core/game_state.h"
+#include "core/report.h"
 #include "maze/level_text.h"
-#include "shell/game_state.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -12,12 +13,16 @@
 #include <iterator>
 #include <string>
 
+std::string levelFileName(int32_t level) {
+    return "level" + std::to_string(level) + ".txt";
+}
+
 bool readLevelFile(const std::string& fileName) {
     errno = 0;
     std::ifstream in(fileName, std::ios::binary);
     if (!in) {
-        std::fprintf(stderr, "tamberlo-adventure: cannot open level file \"%s\": %s\n",
-                     fileName.c_str(), errno != 0 ? std::strerror(errno) : "unreadable");
+        warn("cannot open level file \"%s\": %s", fileName.c_str(),
+             errno != 0 ? std::strerror(errno) : "unreadable");
         return false;
     }
     const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -26,16 +31,14 @@ bool readLevelFile(const std::string& fileName) {
     const LevelText level = parseLevelText(text);
     const int32_t read = static_cast<int32_t>(level.cells.size());
     if (read == 0) {
-        std::fprintf(stderr, "tamberlo-adventure: level file \"%s\" holds no maze cell\n",
-                     fileName.c_str());
+        warn("level file \"%s\" holds no maze cell", fileName.c_str());
         return false;
     }
     std::copy(level.cells.begin(), level.cells.end(), mazeGrid.cells.begin());
     if (read < mazeCells) {
-        std::fprintf(stderr,
-                     "tamberlo-adventure: level file \"%s\" is damaged: only %d of %d values "
-                     "could be read; the rest of the maze is left as it was\n",
-                     fileName.c_str(), read, mazeCells);
+        warn("level file \"%s\" is damaged: only %d of %d values could be read; the rest of "
+             "the maze is left as it was",
+             fileName.c_str(), read, mazeCells);
     }
     return true;
 }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/shared_types.h"
+#include "core/shared_types.h"
 
 class MazeGrid {
   public:
@@ -29,6 +29,12 @@ class MazeGrid {
 
     std::array<int32_t, mazeCells> cells{};
 };
+
+// The levels are played from 1 to lastLevel.
+constexpr int32_t lastLevel = 5;
+
+// "level1.txt" … "level5.txt".
+std::string levelFileName(int32_t level);
 
 // Reads a level file of 475 integers into the maze. A short or damaged file replaces the cells
 // before the first bad value and keeps the rest. A file that cannot be opened, or holds no cell

@@ -1,12 +1,13 @@
 // Game over: "GAME OVER" and a continue button that restarts the lost level.
 #include "assets/front_end.h"
 #include "assets/sound_bank.h"
-#include "maze/level_progression.h"
+#include "core/game_state.h"
+#include "maze/maze_grid.h"
+#include "platform/pacing.h"
+#include "platform/platform.h"
+#include "platform/video.h"
+#include "rules/level_setup.h"
 #include "screens/screen_events.h"
-#include "shell/game_state.h"
-#include "shell/pacing.h"
-#include "shell/platform.h"
-#include "shell/video.h"
 
 namespace {
 

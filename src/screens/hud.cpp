@@ -5,9 +5,9 @@
 #include "actors/actor.h"
 #include "assets/front_end.h"
 #include "assets/tile_bank.h"
-#include "shell/game_state.h"
-#include "shell/platform.h"
-#include "shell/video.h"
+#include "core/game_state.h"
+#include "platform/platform.h"
+#include "platform/video.h"
 
 #include <string>
 

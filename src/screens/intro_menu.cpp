@@ -4,13 +4,13 @@
 #include "assets/front_end.h"
 #include "assets/image_loader.h"
 #include "assets/sound_bank.h"
+#include "core/game_state.h"
+#include "platform/pacing.h"
+#include "platform/platform.h"
+#include "platform/video.h"
 #include "screens/intro_regions.h"
 #include "screens/menu_layout.h"
 #include "screens/screen_events.h"
-#include "shell/game_state.h"
-#include "shell/pacing.h"
-#include "shell/platform.h"
-#include "shell/video.h"
 
 #include <algorithm>
 

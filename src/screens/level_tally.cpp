@@ -3,11 +3,11 @@
 #include "actors/actor.h"
 #include "assets/front_end.h"
 #include "assets/sound_bank.h"
+#include "core/game_state.h"
+#include "platform/pacing.h"
+#include "platform/platform.h"
+#include "platform/video.h"
 #include "screens/screen_events.h"
-#include "shell/game_state.h"
-#include "shell/pacing.h"
-#include "shell/platform.h"
-#include "shell/video.h"
 
 #include <initializer_list>
 #include <string>

@@ -1,10 +1,10 @@
 // The pause: "PAUSED" over the frozen maze until P is pressed again. The level clock runs on.
 #include "assets/front_end.h"
+#include "core/game_state.h"
+#include "platform/full_screen.h"
+#include "platform/pacing.h"
+#include "platform/platform.h"
 #include "screens/screen_events.h"
-#include "shell/full_screen.h"
-#include "shell/game_state.h"
-#include "shell/pacing.h"
-#include "shell/platform.h"
 
 namespace {
 

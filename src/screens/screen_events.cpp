@@ -1,9 +1,9 @@
 // Input shared by the full-window screens: quit requests, button hit tests, the left button.
 #include "screens/screen_events.h"
 
-#include "shell/full_screen.h"
-#include "shell/game_state.h"
-#include "shell/platform.h"
+#include "core/game_state.h"
+#include "platform/full_screen.h"
+#include "platform/platform.h"
 
 bool isQuitEvent(const SDL_Event& event) {
     return event.type == SDL_QUIT ||

@@ -1,6 +1,6 @@
 // Text rendering into the front end's single text surface, and the bonus banner.
 #include "assets/front_end.h"
-#include "shell/video.h"
+#include "platform/video.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
-// The keyboard's edge cases: the side wraps, where a warp may land (and where it may not), and
-// the keys a knocked-out player cannot use.
+// The player's moves at their edges: the side wraps, and where a warp may land (and where it
+// may not).
 #include "actors/player_control.h"
+#include "app/key_handling.h"
 #include "support/game_fixture.h"
 
 #include <map>
@@ -99,31 +100,6 @@ TEST_F(PlayerControlTest, AWarpWithNowhereToLandGivesUpAndChangesNothing) {
     EXPECT_EQ(ediblesLeft, 400);
     EXPECT_EQ(player.score, 0);
     EXPECT_EQ(channelsPlaying(soundBank.warpSound), 0);
-}
-
-TEST_F(PlayerControlTest, KnockedOutThePlayerIgnoresGiveUpWarpAndBombKeys) {
-    setMaze({"", "   B"});
-    bombSites.push_back(BombSite{96, 32, 96, 32, Carried});
-    player.bombs = 1;
-    scripted::pressKey(SDLK_k);
-    handleEvents();
-    EXPECT_EQ(player.state, Punched);
-    EXPECT_EQ(channelsPlaying(soundBank.wuzzleSound), 1);
-    EXPECT_EQ(channelsPlaying(soundBank.punchSound), 0);
-
-    punchedFrames = 7;
-    for (SDLKey key : {SDLK_k, SDLK_z, SDLK_SPACE}) {
-        scripted::pressKey(key);
-    }
-    const int32_t x = player.x;
-    handleEvents();
-    EXPECT_EQ(player.state, Punched);
-    EXPECT_EQ(punchedFrames, 7);
-    EXPECT_EQ(channelsPlaying(soundBank.wuzzleSound), 1);
-    EXPECT_EQ(player.warps, 3);
-    EXPECT_EQ(player.x, x);
-    EXPECT_EQ(bombSites[0].state, Carried);
-    EXPECT_EQ(player.bombs, 1);
 }
 
 } // namespace

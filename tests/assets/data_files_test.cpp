@@ -1,7 +1,7 @@
 // Checks the generated data files in the run directory: every picture, effect and tune exists,
 // has the format, size and colour key the game relies on, and holds real content.
 #include "assets/asset_paths.h"
-#include "shell/shared_types.h"
+#include "core/shared_types.h"
 #include "support/screen_checks.h"
 
 #include <SDL_image.h>

@@ -1,9 +1,10 @@
 // Fuzz target: any bytes as a demo through parseDemo and the checks a replay makes before it
 // plays (version, checksum, frame count, level hash), then through the replaying seam.
-#include "shell/demo_format.h"
-#include "shell/demo_player.h"
-#include "shell/platform.h"
-#include "shell/state_hash.h"
+#include "app/state_hash.h"
+#include "core/fnv_hash.h"
+#include "demo/demo_format.h"
+#include "demo/demo_player.h"
+#include "platform/platform.h"
 
 #include <SDL.h>
 #include <algorithm>

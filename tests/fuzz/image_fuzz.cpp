@@ -1,7 +1,8 @@
 // Fuzz target: any bytes as a picture file through loadImage, the way the game loads every
 // picture, on a headless 32-bit window.
 #include "assets/image_loader.h"
-#include "shell/game_state.h"
+#include "core/game_state.h"
+#include "platform/video.h"
 
 #include <SDL.h>
 #include <cstddef>

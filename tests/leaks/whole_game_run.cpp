@@ -2,11 +2,11 @@
 // play button, five levels eaten dot by dot, the tallies, the victory screen, Escape and the
 // game's own shutdown. Exits 0 when the game got to the victory screen.
 #include "actors/actor.h"
+#include "app/game_loop.h"
+#include "core/game_state.h"
+#include "core/shared_types.h"
 #include "maze/maze_grid.h"
-#include "shell/game_loop.h"
-#include "shell/game_state.h"
-#include "shell/pacing.h"
-#include "shell/shared_types.h"
+#include "platform/pacing.h"
 #include "support/scripted_platform.h"
 
 #include <cstdio>

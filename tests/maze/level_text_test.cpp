@@ -1,7 +1,7 @@
 // The level file reader: what the game takes from a text, and the faults the level checker
 // refuses a file for.
+#include "core/shared_types.h"
 #include "maze/level_text.h"
-#include "shell/shared_types.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "support/game_fixture.h"
 
 #include "assets/image_loader.h"
-#include "shell/platform.h"
-#include "shell/video.h"
+#include "platform/platform.h"
+#include "platform/video.h"
 
 #include <SDL_mixer.h>
 #include <cstdlib>
@@ -41,7 +41,7 @@ void startHeadlessGame() {
         ADD_FAILURE() << "cannot enter the run directory " << TAMBERLO_GAME_DIR;
     }
     scripted::install();
-    initVideo();
+    initVideo(&loadWindowIcon);
     tileBank.loadTiles();
     soundBank.loadSounds();
     frontEnd.initFrontEnd();

@@ -13,9 +13,9 @@
 #include "assets/sound_bank.h"
 #include "assets/sprite_set.h"
 #include "assets/tile_bank.h"
+#include "core/game_state.h"
 #include "maze/bomb_site.h"
 #include "maze/maze_grid.h"
-#include "shell/game_state.h"
 #include "support/screen_checks.h"
 #include "support/scripted_platform.h"
 

@@ -1,9 +1,9 @@
 #include "support/screen_checks.h"
 
 #include "assets/sound_bank.h"
-#include "shell/game_state.h"
-#include "shell/platform.h"
-#include "shell/video.h"
+#include "core/game_state.h"
+#include "platform/platform.h"
+#include "platform/video.h"
 #include "support/scripted_platform.h"
 
 #include <cstdio>

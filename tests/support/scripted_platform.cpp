@@ -1,7 +1,7 @@
 // The scripted platform: presents counted and scheduled actions over the in-memory seam.
 #include "support/scripted_platform.h"
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 
 namespace scripted {
 

@@ -3,7 +3,7 @@
 // actions scheduled for a given present.
 #pragma once
 
-#include "shell/virtual_platform.h"
+#include "platform/virtual_platform.h"
 
 #include <functional>
 #include <map>

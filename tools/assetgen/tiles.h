@@ -2,9 +2,9 @@
 // the power crystal. All of them are drawn opaque, so each carries the floor around its motif.
 #pragma once
 
+#include "core/shared_types.h"
 #include "image.h"
 #include "palette.h"
-#include "shell/shared_types.h"
 
 inline constexpr int tilePixels = 32;
 

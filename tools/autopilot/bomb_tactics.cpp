@@ -2,11 +2,11 @@
 #include "bomb_tactics.h"
 
 #include "actors/actor.h"
+#include "core/game_state.h"
 #include "danger_map.h"
 #include "maze/bomb_site.h"
-#include "maze/bombs.h"
+#include "rules/bombs.h"
 #include "sandbox.h"
-#include "shell/game_state.h"
 
 #include <cstdlib>
 

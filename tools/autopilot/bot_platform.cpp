@@ -2,7 +2,7 @@
 // runs as fast as the machine allows and the same way every time.
 #include "bot_platform.h"
 
-#include "shell/virtual_platform.h"
+#include "platform/virtual_platform.h"
 
 namespace autopilot {
 

@@ -2,7 +2,7 @@
 // key presses, the arrows it holds and a pointer with its left button.
 #pragma once
 
-#include "shell/platform.h"
+#include "platform/platform.h"
 
 namespace autopilot {
 

@@ -4,9 +4,9 @@
 #include "actors/actor.h"
 #include "bomb_tactics.h"
 #include "bot_platform.h"
+#include "core/game_state.h"
 #include "route_policy.h"
 #include "sandbox.h"
-#include "shell/game_state.h"
 
 #include <algorithm>
 #include <limits>

@@ -2,7 +2,7 @@
 #include "danger_map.h"
 
 #include "actors/actor.h"
-#include "shell/game_state.h"
+#include "core/game_state.h"
 
 #include <algorithm>
 

@@ -2,12 +2,14 @@
 // bot choosing its input before each frame.
 #include "driver.h"
 
+#include "app/game_loop.h"
+#include "app/level_progression.h"
 #include "bot_platform.h"
 #include "controller.h"
-#include "maze/level_progression.h"
-#include "shell/game_loop.h"
-#include "shell/game_state.h"
-#include "shell/pacing.h"
+#include "core/game_state.h"
+#include "maze/maze_grid.h"
+#include "platform/pacing.h"
+#include "rules/level_setup.h"
 
 namespace autopilot {
 

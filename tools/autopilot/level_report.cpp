@@ -2,8 +2,8 @@
 #include "level_report.h"
 
 #include "actors/actor.h"
+#include "core/game_state.h"
 #include "maze/bomb_site.h"
-#include "shell/game_state.h"
 
 namespace autopilot {
 

@@ -4,11 +4,12 @@
 // With --demo it writes its game as a demo that `tamberlo-adventure --replay FILE` plays back.
 // It exits 0 after reaching the victory screen within the frame limit, 1 otherwise, and 2 when
 // it cannot start or write the demo.
+#include "app/game_loop.h"
+#include "app/state_hash.h"
 #include "bot_platform.h"
+#include "core/game_state.h"
+#include "demo/demo_recorder.h"
 #include "driver.h"
-#include "shell/demo_recorder.h"
-#include "shell/game_loop.h"
-#include "shell/game_state.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -69,7 +70,8 @@ int main(int argc, char* argv[]) {
     platform = autopilot::botPlatform();
     const bool recording = !options.demoPath.empty();
     if (recording) {
-        if (const std::string error = startRecording(options.demoPath, demoSeed); !error.empty()) {
+        if (const std::string error = startRecording(options.demoPath, demoSeed, levelFilesHash());
+            !error.empty()) {
             std::fprintf(stderr, "autopilot: %s: %s\n", options.demoPath.c_str(), error.c_str());
             return 2;
         }

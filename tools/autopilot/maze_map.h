@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "actors/actor.h"
+#include "core/shared_types.h"
 #include "maze/reach.h"
-#include "shell/shared_types.h"
 
 namespace autopilot {
 

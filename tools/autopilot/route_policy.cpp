@@ -2,9 +2,9 @@
 #include "route_policy.h"
 
 #include "actors/actor.h"
+#include "core/game_state.h"
 #include "maze/bomb_site.h"
 #include "maze/maze_grid.h"
-#include "shell/game_state.h"
 
 namespace autopilot {
 

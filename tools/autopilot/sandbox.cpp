@@ -4,11 +4,11 @@
 #include "sandbox.h"
 
 #include "actors/actor.h"
+#include "app/game_loop.h"
 #include "assets/front_end.h"
+#include "core/game_state.h"
 #include "maze/bomb_site.h"
-#include "maze/bombs.h"
-#include "shell/game_loop.h"
-#include "shell/game_state.h"
+#include "rules/bombs.h"
 
 namespace autopilot {
 

@@ -3,13 +3,14 @@
 #include "chase_report.h"
 
 #include "actors/actor.h"
-#include "actors/contacts.h"
 #include "actors/enemy_movement.h"
-#include "maze/level_build.h"
-#include "maze/level_progression.h"
+#include "app/level_progression.h"
+#include "core/game_state.h"
+#include "maze/maze_drawing.h"
 #include "maze/maze_grid.h"
 #include "maze_reach.h"
-#include "shell/game_state.h"
+#include "rules/contacts.h"
+#include "rules/level_setup.h"
 
 #include <algorithm>
 #include <array>

@@ -2,8 +2,8 @@
 #include "level_checks.h"
 
 #include "actors/player_control.h"
+#include "core/shared_types.h"
 #include "maze_reach.h"
-#include "shell/shared_types.h"
 
 #include <array>
 #include <string>

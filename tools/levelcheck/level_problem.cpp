@@ -1,7 +1,7 @@
 // Making and printing level problems.
 #include "level_problem.h"
 
-#include "shell/shared_types.h"
+#include "core/shared_types.h"
 
 LevelProblem problemAt(int32_t cell, std::string message) {
     return LevelProblem{cell / mazeColumns, cell % mazeColumns, std::move(message)};

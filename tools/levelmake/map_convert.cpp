@@ -2,8 +2,8 @@
 // walled neighbours.
 #include "map_convert.h"
 
+#include "core/shared_types.h"
 #include "map_legend.h"
-#include "shell/shared_types.h"
 #include "wall_piece.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 // The characters of a level map and the tile codes they stand for.
 #include "map_legend.h"
 
-#include "shell/shared_types.h"
+#include "core/shared_types.h"
 
 #include <array>
 #include <utility>

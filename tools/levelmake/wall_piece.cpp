@@ -1,7 +1,7 @@
 // Choosing a wall piece from the game's wall family table by the sides it must join.
 #include "wall_piece.h"
 
-#include "shell/shared_types.h"
+#include "core/shared_types.h"
 
 std::optional<int32_t> wallPieceFor(WallJoins joins) {
     const unsigned bits = (joins.north ? JoinNorth : 0) | (joins.south ? JoinSouth : 0) |

@@ -2,8 +2,8 @@
 // to change single cells of it.
 #pragma once
 
+#include "core/shared_types.h"
 #include "map_convert.h"
-#include "shell/shared_types.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // levelmake's conversion of character maps into level files.
+#include "core/shared_types.h"
 #include "grid_builder.h"
 #include "map_convert.h"
-#include "shell/shared_types.h"
 #include "wall_piece.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The five shipped levels grow harder: each is its own maze, with no more bombs or power items
 // than the one before and at least one of each on the last (levelcheck_shipped_levels checks
 // that each is playable).
+#include "core/shared_types.h"
 #include "maze/level_text.h"
-#include "shell/shared_types.h"
 
 #include <gtest/gtest.h>
 

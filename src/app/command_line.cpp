@@ -1,0 +1,103 @@
+// Parsing the command line. Without options the game plays exactly as it always has.
+#include "app/command_line.h"
+
+#include "core/report.h"
+
+#include <cstdio>
+#include <string_view>
+
+#ifndef TAMBERLO_VERSION
+#define TAMBERLO_VERSION "unknown"
+#endif
+
+namespace {
+
+constexpr int usageErrorStatus = 2;
+
+CommandLine mistake(std::string what) {
+    CommandLine commandLine;
+    commandLine.action = CommandLine::Mistake;
+    commandLine.mistake = std::move(what);
+    return commandLine;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(int argc, char* argv[]) {
+    CommandLine commandLine;
+    bool realtimeAsked = false;
+    bool picturesAsked = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        if (option == "--help" || option == "-h") {
+            commandLine.action = CommandLine::ShowHelp;
+            return commandLine;
+        }
+        if (option == "--version") {
+            commandLine.action = CommandLine::ShowVersion;
+            return commandLine;
+        }
+        if (option == "--realtime") {
+            realtimeAsked = true;
+        } else if (option == "--pictures") {
+            picturesAsked = true;
+        } else if (option == "--record" || option == "--replay") {
+            if (commandLine.action != CommandLine::Play) {
+                return mistake("only one of --record and --replay, once");
+            }
+            // The next word is the file, unless there is none or it is another option.
+            if (i + 1 >= argc || argv[i + 1][0] == '\0' ||
+                std::string_view(argv[i + 1]).substr(0, 2) == "--") {
+                return mistake(std::string(option) + " needs a FILE");
+            }
+            commandLine.action = option == "--record" ? CommandLine::Record : CommandLine::Replay;
+            commandLine.demoPath = argv[++i];
+        } else {
+            return mistake("unknown option '" + std::string(option) + "'");
+        }
+    }
+    if (realtimeAsked && commandLine.action != CommandLine::Replay) {
+        return mistake("--realtime goes with --replay");
+    }
+    if (picturesAsked && commandLine.action != CommandLine::Replay) {
+        return mistake("--pictures goes with --replay");
+    }
+    commandLine.realtime = realtimeAsked;
+    commandLine.pictures = picturesAsked;
+    return commandLine;
+}
+
+const char* usageText() {
+    return "Usage: tamberlo-adventure [--record FILE | --replay FILE [--realtime] [--pictures]]\n"
+           "Plays Tamberlo Adventure from the folder that holds its data files.\n"
+           "\n"
+           "  --record FILE   play as usual and write the game to FILE as a demo\n"
+           "  --replay FILE   play the demo in FILE back without a window, as fast as\n"
+           "                  possible, and print the state it ends in\n"
+           "  --realtime      with --replay: show it in a window at the recorded pace\n"
+           "  --pictures      with --replay: also print a hash of every picture shown\n"
+           "  --help          print this help and exit\n"
+           "  --version       print the version and exit\n"
+           "\n"
+           "Exit status: 0 after a normal quit, 1 when no window can be opened,\n"
+           "2 for a wrong command line or a demo that cannot be recorded or replayed.\n";
+}
+
+std::string versionLine() {
+    return std::string(programName) + " " + TAMBERLO_VERSION;
+}
+
+int answerCommandLine(const CommandLine& commandLine) {
+    switch (commandLine.action) {
+    case CommandLine::ShowHelp:
+        std::fputs(usageText(), stdout);
+        return 0;
+    case CommandLine::ShowVersion:
+        std::printf("%s\n", versionLine().c_str());
+        return 0;
+    default:
+        warn("%s", commandLine.mistake.c_str());
+        std::fputs(usageText(), stderr);
+        return usageErrorStatus;
+    }
+}

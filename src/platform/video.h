@@ -1,0 +1,31 @@
+// Opening the game window, and the ways everything is drawn onto it.
+#pragma once
+
+#include "core/shared_types.h"
+
+#include <SDL.h>
+
+// Starts SDL's video and opens the window with its caption and the icon `loadIcon` gives once
+// the video has started (null: no icon; the surface is freed here). Without a usable display
+// it prints why on standard output and ends the process with status 1.
+void initVideo(SDL_Surface* (*loadIcon)());
+
+// The reason the game cannot show a window, or null when it may try. A game started without
+// an explicit SDL_VIDEODRIVER must never fall back to drawing into the terminal or nowhere.
+const char* missingDisplayReason();
+
+// Draws a whole picture onto the screen with its top-left corner at (x, y). Null draws nothing.
+int blitAt(SDL_Surface* surface, Sint16 x, Sint16 y);
+
+// Copies the rectangle (x, y, w, h) of a full-window picture onto the same place of the screen.
+int blitRegion(SDL_Surface* surface, Sint16 x, Sint16 y, Uint16 w, Uint16 h);
+
+// Draws a maze cell's picture with its top-left corner at (x, y), a corner of the cell grid, or
+// nothing when the screen already shows that very picture there because nothing has been drawn
+// over the cell since. The maze is drawn whole every frame, but from one frame to the next only
+// the cells under the actors, the bombs and the banner change, and copying the other four
+// hundred was most of the work of a frame. The helpers above keep this memory up to date.
+int blitCell(SDL_Surface* surface, Sint16 x, Sint16 y);
+
+// Forgets what the cells show, for drawing onto the screen by any other way than the helpers.
+void forgetDrawnCells();

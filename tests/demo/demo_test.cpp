@@ -1,0 +1,264 @@
+// Demos: the file format's refusal of damaged bytes, a scripted game that replays into the very
+// state it was recorded in, replays that leave the demo, and the state hash's reach.
+#include "app/game_loop.h"
+#include "app/state_hash.h"
+#include "core/fnv_hash.h"
+#include "demo/demo_format.h"
+#include "demo/demo_player.h"
+#include "demo/demo_recorder.h"
+#include "support/game_fixture.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// The demo without its end line, as lines.
+std::vector<std::string> unsealed(const std::string& demo) {
+    std::vector<std::string> lines;
+    std::istringstream stream(demo);
+    for (std::string line; std::getline(stream, line);) {
+        lines.push_back(line);
+    }
+    lines.pop_back();
+    return lines;
+}
+
+// A demo of the given header and read lines with a correct end line.
+std::string sealed(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    Fnv64 checksum;
+    checksum.add(text.data(), text.size());
+    return text + "end " + std::to_string(lines.size() - 4) + " " + hexHash(checksum.value) + "\n";
+}
+
+// A key press with a modifier (Alt+Enter switches full screen) and a pointer move.
+std::vector<SDL_Event> someEvents() {
+    std::vector<SDL_Event> events(2, SDL_Event{});
+    events[0].key.type = SDL_KEYDOWN;
+    events[0].key.state = SDL_PRESSED;
+    events[0].key.keysym.sym = SDLK_RETURN;
+    events[0].key.keysym.mod = KMOD_LALT;
+    SDL_MouseMotionEvent& motion = events[1].motion;
+    motion.type = SDL_MOUSEMOTION;
+    motion.state = 1;
+    motion.x = 20;
+    motion.y = 30;
+    motion.xrel = -5;
+    motion.yrel = 7;
+    return events;
+}
+
+// A small demo holding a read of each kind: clock steps (one wrapping back), held keys, the
+// pointer, and events.
+std::string everyKindOfRead() {
+    DemoWriter writer(0x0123456789abcdefull, 42);
+    for (Uint32 ticks : {1000u, 1000u, 1028u}) {
+        writer.clock(ticks);
+    }
+    Uint8 keys[SDLK_LAST] = {};
+    keys[SDLK_UP] = keys[SDLK_SPACE] = 1;
+    writer.keys(keys, SDLK_LAST);
+    writer.pointer(799, 599, 1);
+    writer.present();
+    for (const SDL_Event& event : someEvents()) {
+        writer.event(&event, 1);
+    }
+    writer.event(nullptr, 0);
+    writer.present();
+    writer.clock(999);
+    writer.finish();
+    return writer.takeText();
+}
+
+} // namespace
+
+TEST(DemoFormat, EventsComeBackAsWritten) {
+    const DemoParse parsed = parseDemo(everyKindOfRead());
+    ASSERT_TRUE(parsed.demo) << parsed.error;
+    std::vector<SDL_Event> back;
+    for (const DemoRead& read : parsed.demo->reads) {
+        if (read.tag == DemoTag::KeyDown || read.tag == DemoTag::Motion) {
+            back.push_back(eventFromRead(read));
+        }
+    }
+    const std::vector<SDL_Event> events = someEvents();
+    ASSERT_EQ(back.size(), events.size());
+    for (size_t i = 0; i < events.size(); ++i) {
+        EXPECT_EQ(std::memcmp(&back[i], &events[i], sizeof back[i]), 0) << "event " << i;
+    }
+}
+
+TEST(DemoFormat, AnyChangedByteAnyCutAndGarbageAreRefusedWithAMessage) {
+    const std::string demo = everyKindOfRead();
+    for (size_t at = 0; at < demo.size(); ++at) {
+        for (int flip : {0x01, 0x20, 0x80}) {
+            std::string changed = demo;
+            changed[at] = static_cast<char>(changed[at] ^ flip);
+            const DemoParse parsed = parseDemo(changed);
+            EXPECT_FALSE(parsed.demo) << "byte " << at << " changed by " << flip;
+            EXPECT_FALSE(parsed.error.empty());
+        }
+    }
+    for (size_t length = 0; length < demo.size(); ++length) {
+        const DemoParse parsed = parseDemo(std::string_view(demo).substr(0, length));
+        EXPECT_FALSE(parsed.demo) << "cut to " << length;
+    }
+    EXPECT_TRUE(contains(parseDemo(demo.substr(0, demo.size() / 2)).error, "truncated"));
+    std::string body = demo;
+    body[demo.find("k32,273")] = 'm';
+    EXPECT_TRUE(contains(parseDemo(body).error, "checksum"));
+    EXPECT_TRUE(contains(parseDemo("tamberlo-demo 2\n").error, "version 2"));
+
+    std::mt19937 random(7);
+    for (int i = 0; i < 200; ++i) {
+        std::string garbage(random() % 300, '\0');
+        for (char& byte : garbage) {
+            byte = static_cast<char>(random());
+        }
+        EXPECT_TRUE(contains(parseDemo(garbage).error, "not a Tamberlo Adventure demo"));
+        EXPECT_FALSE(parseDemo("tamberlo-demo 1\n" + garbage).demo);
+    }
+}
+
+class DemoTest : public GameTest {
+  protected:
+    void TearDown() override { std::remove(path.c_str()); }
+
+    // A short game: PLAY in the menu, walking right and up, a warp, a pause, a bomb key,
+    // a give-up, then quit.
+    static void scriptShortGame() {
+        scripted::script.msPerPresent = 3;
+        scripted::movePointer(80, 550);
+        scripted::holdLeftButton(true);
+        scripted::afterPresents(2, [] {
+            scripted::holdLeftButton(false);
+            scripted::holdKey(SDLK_RIGHT, true);
+        });
+        scripted::afterPresents(40, [] { scripted::pressKey(SDLK_z); });
+        scripted::afterPresents(60, [] {
+            scripted::holdKey(SDLK_RIGHT, false);
+            scripted::holdKey(SDLK_UP, true);
+            scripted::pressKey(SDLK_p);
+        });
+        scripted::afterPresents(70, [] { scripted::pressKey(SDLK_p); });
+        scripted::afterPresents(80, [] { scripted::pressKey(SDLK_SPACE); });
+        scripted::afterPresents(100, [] { scripted::pressKey(SDLK_k); });
+        scripted::afterPresents(220, [] { scripted::queueQuit(); });
+    }
+
+    // Replays demo text from a fresh game; the summary line, or why the replay stopped.
+    std::string replay(const std::string& text) {
+        startHeadlessGame(); // the game before this one was shut down
+        resetGameState();
+        DemoParse parsed = parseDemo(text);
+        if (!parsed.demo) {
+            return "refused: " + parsed.error;
+        }
+        startReplay(std::move(*parsed.demo), false);
+        std::string summary;
+        try {
+            startGame();
+            runFrames();
+            summary = stateSummary("game", replayedFrames());
+            finishReplay();
+        } catch (const DemoDivergence& divergence) {
+            summary = std::string("diverged: ") + divergence.what();
+        }
+        shutdownGame();
+        return summary;
+    }
+
+    // Of this process: the suite may run twice at once (two build trees).
+    std::string path = ::testing::TempDir() + "scripted-" + std::to_string(getpid()) + ".demo";
+};
+
+TEST_F(DemoTest, AReplayEndsInTheRecordedStateAndStopsWhereTheGameLeavesTheDemo) {
+    ASSERT_EQ(startRecording(path, 5, levelFilesHash()), "");
+    scriptShortGame();
+    startGame();
+    runFrames();
+    const uint32_t frames = recordedFrames();
+    const std::string recorded = stateSummary("game", frames);
+    ASSERT_EQ(finishRecording(), "");
+    shutdownGame();
+    // The game got past the menu, warped, and gave up a life; the quit came after present 220
+    // and that frame ran to its end.
+    EXPECT_EQ(levelNumber, 1);
+    EXPECT_EQ(player.warps, 2);
+    EXPECT_EQ(player.lives, 2);
+    EXPECT_EQ(frames, 221u);
+    std::ifstream file(path, std::ios::binary);
+    const std::string text(std::istreambuf_iterator<char>(file), {});
+
+    EXPECT_EQ(replay(text), recorded) << text.substr(0, 400);
+
+    // Cut after frame 150 and sealed again: the game asks for more than the demo holds.
+    std::vector<std::string> lines = unsealed(text);
+    lines.resize(3 + 151);
+    EXPECT_TRUE(contains(replay(sealed(lines)), "the demo ran out")) << replay(sealed(lines));
+
+    // A quit slipped into frame 150: the game ends while the demo goes on.
+    lines = unsealed(text);
+    std::string& frame150 = lines[3 + 149];
+    const size_t noEvent = (" " + frame150 + " ").find(" n ");
+    ASSERT_NE(noEvent, std::string::npos) << frame150;
+    frame150.insert(noEvent, "q ");
+    EXPECT_TRUE(contains(replay(sealed(lines)), "the game ended after 150 frames"));
+
+    // Another seed warps the player elsewhere: the replay cannot end in the same state.
+    lines = unsealed(text);
+    lines[2] = "seed 6";
+    EXPECT_NE(replay(sealed(lines)), recorded);
+}
+
+TEST_F(DemoTest, TheStateHashSeesEveryPartOfTheGameState) {
+    resetGameState();
+    bombSites.push_back(BombSite{64, 96, 64, 96, Lying});
+    for (int32_t* field : {&mazeGrid.cells[mazeCells - 1],
+                           &player.x,
+                           &player.y,
+                           &player.direction,
+                           &player.state,
+                           &player.stateTimer,
+                           &player.restoreState,
+                           &player.score,
+                           &player.lives,
+                           &player.bombs,
+                           &player.warps,
+                           &player.animFrame,
+                           &yellowEnemy.y,
+                           &yellowEnemy.phaseCounter,
+                           &bombSites.back().state,
+                           &bombSites.back().x,
+                           &bombSites.back().originY,
+                           &levelNumber,
+                           &ediblesLeft,
+                           &levelSeconds,
+                           &punchedFrames,
+                           &multiKillCounter,
+                           &explosionFrame,
+                           &frontEnd.bannerFramesLeft}) {
+        const uint64_t before = gameStateHash();
+        ++*field;
+        EXPECT_NE(gameStateHash(), before) << "field " << field;
+        --*field;
+        EXPECT_EQ(gameStateHash(), before);
+    }
+    const uint64_t before = gameStateHash();
+    bombSites.push_back(BombSite{});
+    EXPECT_NE(gameStateHash(), before);
+}

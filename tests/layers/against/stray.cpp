@@ -1,0 +1,1 @@
+// A fixture of the layers check: a file on no floor.
