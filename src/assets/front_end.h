@@ -1,6 +1,7 @@
 // Everything the menus and screens draw besides the maze: backgrounds, buttons, the bonus
 // banner, the two fonts and the one surface that holds the last rendered text. Its operations
-// are the screens themselves (src/screens/).
+// are the screens themselves, defined in screens/: a rule that opens a screen (the banner, the
+// pause, the tally) calls it through here, the one call that goes up the floors.
 #pragma once
 
 #include <SDL.h>

@@ -15,7 +15,7 @@ class SoundBank;
 class MazeGrid;
 struct BombSite;
 
-// The five characters. The frame loop and the rules in src/actors and src/maze move them; the
+// The five characters. The frame loop and the rules (actors/, rules/) move them; the
 // intro menu and the tally borrow the player and the red enemy as walkers.
 extern Actor player;
 extern Actor redEnemy;
@@ -37,7 +37,7 @@ extern TileBank tileBank;
 // The bombs of the current level: listed by buildLevel, changed by the bomb rules and by a
 // lost life, read by the blasts and the bomb drawing.
 extern std::vector<BombSite> bombSites;
-// Fonts, screen pictures and the text surface; the screens in src/screens are its operations.
+// Fonts, screen pictures and the text surface; the screens (screens/) are its operations.
 extern FrontEnd frontEnd;
 // Effects and music, opened once at start; every rule that makes a sound asks it to play.
 extern SoundBank soundBank;
