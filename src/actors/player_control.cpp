@@ -7,6 +7,7 @@
 #include "assets/sound_bank.h"
 #include "core/game_state.h"
 #include "maze/reach.h"
+#include "platform/gamepad.h"
 
 #include <cstdlib>
 #include <vector>
@@ -107,17 +108,20 @@ bool warpPlayer() {
 }
 
 void movePlayer() {
-    auto held = [](SDLKey key) { return keyState != nullptr && keyState[key] != 0; };
-    if (held(SDLK_UP) && !probeMaze(player.x, player.y - walkStep)) {
+    // The pad's d-pad and stick hold a way exactly as an arrow key does.
+    auto held = [](SDLKey key, Direction heading) {
+        return (keyState != nullptr && keyState[key] != 0) || padHolds(heading);
+    };
+    if (held(SDLK_UP, North) && !probeMaze(player.x, player.y - walkStep)) {
         player.direction = North;
     }
-    if (held(SDLK_DOWN) && !probeMaze(player.x, player.y + walkStep)) {
+    if (held(SDLK_DOWN, South) && !probeMaze(player.x, player.y + walkStep)) {
         player.direction = South;
     }
-    if (held(SDLK_LEFT) && !probeMaze(player.x - walkStep, player.y)) {
+    if (held(SDLK_LEFT, West) && !probeMaze(player.x - walkStep, player.y)) {
         player.direction = West;
     }
-    if (held(SDLK_RIGHT) && !probeMaze(player.x + walkStep, player.y)) {
+    if (held(SDLK_RIGHT, East) && !probeMaze(player.x + walkStep, player.y)) {
         player.direction = East;
     }
     stepActor(player);

@@ -5,7 +5,8 @@
 
 class Actor;
 
-// Turns the player toward a held arrow when that way is free, then steps it on.
+// Turns the player toward a held arrow (or the pad held that way) when that way is free, then
+// steps it on.
 void movePlayer();
 
 // Moves the player to a random free tile in rows 2 to 18 that he could walk to from where he

@@ -15,6 +15,7 @@
 #include "core/game_state.h"
 #include "maze/maze_drawing.h"
 #include "maze/maze_grid.h"
+#include "platform/gamepad.h"
 #include "platform/pacing.h"
 #include "platform/platform.h"
 #include "platform/video.h"
@@ -24,6 +25,7 @@
 
 void startGame() {
     initVideo(&loadWindowIcon);
+    openGamepad();
     tileBank.loadTiles();
     powerFrame = 0;
     soundBank.loadSounds();
@@ -84,6 +86,7 @@ void advancePlay() {
 
 void shutdownGame() {
     soundBank.closeSounds();
+    closeGamepad();
     releaseGlobalObjects();
 }
 

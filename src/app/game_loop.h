@@ -16,5 +16,5 @@ Uint32 runFrameSteps();
 // keys and drawing. It draws nothing and reads only the held keys.
 void advancePlay();
 
-// Closes the sound and releases every loaded picture and font.
+// Closes the sound and the pad and releases every loaded picture and font.
 void shutdownGame();

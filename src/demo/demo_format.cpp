@@ -38,6 +38,10 @@ constexpr TokenShape shapes[] = {
     {DemoTag::ButtonUp, 3, 3, {0, 0, 0}, {255, 65535, 65535}},
     {DemoTag::Motion, 5, 5, {0, 0, 0, -32768, -32768}, {65535, 65535, 255, 32767, 32767}},
     {DemoTag::Focus, 2, 2, {0, 0}, {255, 255}},
+    {DemoTag::PadAxis, 2, 2, {0, -32768}, {255, 32767}},
+    {DemoTag::PadHat, 2, 2, {0, 0}, {255, 15}},
+    {DemoTag::PadButtonDown, 1, 1, {0}, {255}},
+    {DemoTag::PadButtonUp, 1, 1, {0}, {255}},
     {DemoTag::OtherEvent, 1, 1, {0}, {255}},
 };
 
@@ -267,6 +271,10 @@ bool isEventTag(DemoTag tag) {
     case DemoTag::ButtonUp:
     case DemoTag::Motion:
     case DemoTag::Focus:
+    case DemoTag::PadAxis:
+    case DemoTag::PadHat:
+    case DemoTag::PadButtonDown:
+    case DemoTag::PadButtonUp:
     case DemoTag::OtherEvent:
         return true;
     default:
@@ -303,6 +311,18 @@ DemoRead eventRead(const SDL_Event& event) {
         break;
     case SDL_ACTIVEEVENT:
         set(DemoTag::Focus, {event.active.gain, event.active.state});
+        break;
+    // The game opens one pad, so which pad an event came from is not kept.
+    case SDL_JOYAXISMOTION:
+        set(DemoTag::PadAxis, {event.jaxis.axis, event.jaxis.value});
+        break;
+    case SDL_JOYHATMOTION:
+        set(DemoTag::PadHat, {event.jhat.hat, event.jhat.value});
+        break;
+    case SDL_JOYBUTTONDOWN:
+    case SDL_JOYBUTTONUP:
+        set(event.type == SDL_JOYBUTTONDOWN ? DemoTag::PadButtonDown : DemoTag::PadButtonUp,
+            {event.jbutton.button});
         break;
     default:
         set(DemoTag::OtherEvent, {event.type});
@@ -346,6 +366,22 @@ SDL_Event eventFromRead(const DemoRead& read) {
         event.type = SDL_ACTIVEEVENT;
         event.active.gain = byte(read.values[0]);
         event.active.state = byte(read.values[1]);
+        break;
+    case DemoTag::PadAxis:
+        event.type = SDL_JOYAXISMOTION;
+        event.jaxis.axis = byte(read.values[0]);
+        event.jaxis.value = static_cast<Sint16>(read.values[1]);
+        break;
+    case DemoTag::PadHat:
+        event.type = SDL_JOYHATMOTION;
+        event.jhat.hat = byte(read.values[0]);
+        event.jhat.value = byte(read.values[1]);
+        break;
+    case DemoTag::PadButtonDown:
+    case DemoTag::PadButtonUp:
+        event.type = read.tag == DemoTag::PadButtonDown ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
+        event.jbutton.state = read.tag == DemoTag::PadButtonDown ? SDL_PRESSED : SDL_RELEASED;
+        event.jbutton.button = byte(read.values[0]);
         break;
     default:
         event.type = byte(read.values[0]);

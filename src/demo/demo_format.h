@@ -15,7 +15,9 @@
 //   mX,Y,B    the pointer and its button bits
 //   n         no event waiting; w an event waiting (a peek without taking it)
 //   q quit, dS[,M] key down, uS[,M] key up (key code S, modifiers M), bB,X,Y button down,
-//   rB,X,Y button up, vX,Y,S,DX,DY pointer motion, aG,S focus, oT any other event type T.
+//   rB,X,Y button up, vX,Y,S,DX,DY pointer motion, aG,S focus, jA,V the pad's axis A moved to V,
+//   hH,V the pad's hat H now at V, gB pad button B pressed, lB pad button B let go, oT any
+//   other event type T.
 #pragma once
 
 #include <SDL.h>
@@ -43,6 +45,10 @@ enum class DemoTag : char {
     ButtonUp = 'r',
     Motion = 'v',
     Focus = 'a',
+    PadAxis = 'j',
+    PadHat = 'h',
+    PadButtonDown = 'g',
+    PadButtonUp = 'l',
     OtherEvent = 'o',
     // Not a token: the end of a line, where the game presented a picture.
     Present = '\n',

@@ -4,6 +4,7 @@
 
 #include "core/fnv_hash.h"
 
+#include "platform/gamepad.h"
 #include "platform/pacing.h"
 #include "platform/platform.h"
 
@@ -207,6 +208,7 @@ void startReplay(Demo played, bool realtime, bool hashPictures) {
     pacingStarted = false;
     std::srand(demo.seed);
     resetScreenPacing();
+    resetPadState();
     platform.getTicks = &replayTicks;
     platform.pollEvent = &replayPollEvent;
     platform.getKeyState = &replayKeyState;

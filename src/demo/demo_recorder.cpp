@@ -3,6 +3,7 @@
 #include "demo/demo_recorder.h"
 
 #include "demo/demo_format.h"
+#include "platform/gamepad.h"
 #include "platform/pacing.h"
 #include "platform/platform.h"
 
@@ -85,6 +86,7 @@ std::string startRecording(const std::string& path, uint32_t seed, uint64_t leve
     writer.emplace(levelHash, seed);
     std::srand(seed);
     resetScreenPacing();
+    resetPadState();
     wrapped = platform;
     platform.getTicks = &recordTicks;
     platform.pollEvent = &recordPollEvent;

@@ -1,4 +1,5 @@
-// Game over: "GAME OVER" and a continue button that restarts the lost level.
+// Game over: "GAME OVER" and a continue button (or Enter, Space, the pad's A or Start) that
+// restarts the lost level.
 #include "assets/front_end.h"
 #include "assets/sound_bank.h"
 #include "core/game_state.h"
@@ -47,6 +48,12 @@ void FrontEnd::runGameOver() {
             }
         } else {
             blitAt(continue1Image, continueX, continueY);
+        }
+        // Enter, Space or the pad's A or Start press CONTINUE wherever the pointer is.
+        if (!finished && confirmPressed()) {
+            soundBank.playSound(SfxButtonPush);
+            finished = true;
+            restartLevel(levelNumber);
         }
         if (finished) {
             // A continue has just drawn the restarted level.

@@ -1,5 +1,5 @@
-// The intro menu: a picture that follows the pointer, play and controls buttons, and the red
-// enemy chasing the player along the bottom of the window.
+// The intro menu: a picture that follows the pointer, play and controls buttons (also pressed by
+// keys and pad buttons), and the red enemy chasing the player along the bottom of the window.
 #include "actors/actor.h"
 #include "assets/front_end.h"
 #include "assets/image_loader.h"
@@ -166,6 +166,13 @@ void FrontEnd::runIntroMenu() {
             blitAt(introBackground, 0, 0);
             break;
         }
+        // Enter, Space or the pad's A or Start press PLAY, and C or the pad's Y press CONTROLS,
+        // wherever the pointer is.
+        if (!finished && (confirmPressed() || controlsPressed())) {
+            soundBank.playSound(SfxButtonPush);
+            finished = true;
+            controlsChosen = !confirmPressed();
+        }
         player.drawWalking();
         redEnemy.drawWalking();
         SDL_SetClipRect(screen, nullptr);
@@ -211,6 +218,10 @@ void FrontEnd::runControlsPage() {
             }
         } else {
             blitAt(play2Image, pagePlayX, pagePlayY);
+        }
+        if (!finished && confirmPressed()) {
+            soundBank.playSound(SfxButtonPush);
+            finished = true;
         }
         presentScreenArea(area);
     }

@@ -1,7 +1,9 @@
-// The pause: "PAUSED" over the frozen maze until P is pressed again. The level clock runs on.
+// The pause: "PAUSED" over the frozen maze until P (or the pad's Start) is pressed again. The
+// level clock runs on.
 #include "assets/front_end.h"
 #include "core/game_state.h"
 #include "platform/full_screen.h"
+#include "platform/gamepad.h"
 #include "platform/pacing.h"
 #include "platform/platform.h"
 #include "screens/screen_events.h"
@@ -18,14 +20,15 @@ void FrontEnd::runPause() {
     bool firstPass = true;
     while (!finished) {
         SDL_Event event;
-        while (platform.pollEvent(&event) != 0) {
+        while (takeEvent(&event) != 0) {
             if (event.type == SDL_KEYDOWN && toggleFullScreenOnKey(event.key.keysym)) {
                 continue;
             }
             if (isQuitEvent(event)) {
                 quitRequested = 1;
                 finished = true;
-            } else if (event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_p) {
+            } else if ((event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_p) ||
+                       isPadPress(event, PadStart)) {
                 finished = true;
             }
         }

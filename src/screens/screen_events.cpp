@@ -3,6 +3,7 @@
 
 #include "core/game_state.h"
 #include "platform/full_screen.h"
+#include "platform/gamepad.h"
 #include "platform/platform.h"
 
 bool isQuitEvent(const SDL_Event& event) {
@@ -16,14 +17,29 @@ namespace {
 // Whether the last drain found a left-button press: a tap shorter than a pass comes and goes
 // between two looks at the button's state, and only its event tells of it.
 bool leftPressQueued = false;
+// Whether the last drain found a press of the screen's button by key or pad (Enter, Space, A or
+// Start), or of the controls page's (C or Y).
+bool confirmQueued = false;
+bool controlsQueued = false;
+
+bool isKeyPress(const SDL_Event& event, SDLKey key) {
+    return event.type == SDL_KEYDOWN && event.key.keysym.sym == key;
+}
+
+bool isConfirmEvent(const SDL_Event& event) {
+    return isKeyPress(event, SDLK_RETURN) || isKeyPress(event, SDLK_KP_ENTER) ||
+           isKeyPress(event, SDLK_SPACE) || isPadPress(event, PadA) || isPadPress(event, PadStart);
+}
 
 } // namespace
 
 bool drainEventsForQuit() {
     bool quit = false;
     leftPressQueued = false;
+    confirmQueued = false;
+    controlsQueued = false;
     SDL_Event event;
-    while (platform.pollEvent(&event) != 0) {
+    while (takeEvent(&event) != 0) {
         if (event.type == SDL_KEYDOWN && toggleFullScreenOnKey(event.key.keysym)) {
             continue;
         }
@@ -31,6 +47,10 @@ bool drainEventsForQuit() {
             quit = true;
         } else if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_LEFT) {
             leftPressQueued = true;
+        } else if (isConfirmEvent(event)) {
+            confirmQueued = true;
+        } else if (isKeyPress(event, SDLK_c) || isPadPress(event, PadY)) {
+            controlsQueued = true;
         }
     }
     if (quit) {
@@ -41,6 +61,14 @@ bool drainEventsForQuit() {
 
 bool pointerOnButton(int pointerX, int pointerY, int x, int y, int width, int height) {
     return pointerX > x && pointerX < x + width && pointerY > y && pointerY < y + height;
+}
+
+bool confirmPressed() {
+    return confirmQueued;
+}
+
+bool controlsPressed() {
+    return controlsQueued;
 }
 
 bool leftButtonHeld() {

@@ -1,6 +1,7 @@
 #include "support/game_fixture.h"
 
 #include "assets/image_loader.h"
+#include "platform/gamepad.h"
 #include "platform/platform.h"
 #include "platform/video.h"
 
@@ -49,6 +50,7 @@ void startHeadlessGame() {
 }
 
 void resetGameState() {
+    resetPadState();
     scripted::install();
     player = Actor(None, Active, PlayerKind);
     redEnemy = Actor(North, Active, RedKind);
