@@ -58,6 +58,32 @@ Platform virtualPlatform(VirtualInput& input) {
                     &delay,    &flip,      &updateRects, headlessDepth};
 }
 
+SDL_Event padAxisEvent(Uint8 axis, Sint16 value) {
+    SDL_Event event{};
+    event.type = SDL_JOYAXISMOTION;
+    event.jaxis.type = SDL_JOYAXISMOTION;
+    event.jaxis.axis = axis;
+    event.jaxis.value = value;
+    return event;
+}
+
+SDL_Event padHatEvent(Uint8 value) {
+    SDL_Event event{};
+    event.type = SDL_JOYHATMOTION;
+    event.jhat.type = SDL_JOYHATMOTION;
+    event.jhat.value = value;
+    return event;
+}
+
+SDL_Event padButtonEvent(Uint8 button, bool pressed) {
+    SDL_Event event{};
+    event.type = pressed ? SDL_JOYBUTTONDOWN : SDL_JOYBUTTONUP;
+    event.jbutton.type = event.type;
+    event.jbutton.state = pressed ? SDL_PRESSED : SDL_RELEASED;
+    event.jbutton.button = button;
+    return event;
+}
+
 SDL_Event keyPressEvent(SDLKey key) {
     SDL_Event event{};
     event.type = SDL_KEYDOWN;

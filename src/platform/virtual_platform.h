@@ -26,3 +26,9 @@ Platform virtualPlatform(VirtualInput& input);
 
 // A key press as the keyboard would queue it.
 SDL_Event keyPressEvent(SDLKey key);
+
+// The first pad's events as SDL would queue them: an axis moved to a value, the d-pad (hat 0)
+// now at a value of SDL_HAT_ bits, a button pressed or let go.
+SDL_Event padAxisEvent(Uint8 axis, Sint16 value);
+SDL_Event padHatEvent(Uint8 value);
+SDL_Event padButtonEvent(Uint8 button, bool pressed);

@@ -1,10 +1,52 @@
-// The command keys of play: a knocked-out player cannot give up, warp or use a bomb.
+// The command keys of play and the pad buttons that stand for them; a knocked-out player
+// cannot give up, warp or use a bomb.
 #include "app/key_handling.h"
+#include "platform/gamepad.h"
 #include "support/game_fixture.h"
 
 namespace {
 
 class KeyHandlingTest : public GameTest {};
+
+TEST_F(KeyHandlingTest, PadButtonsAreTheBombWarpPauseAndGiveUpKeys) {
+    setMaze({"", "   B"});
+    bombSites.push_back(BombSite{96, 32, 96, 32, Carried});
+    player.bombs = 1;
+    place(player, 64, 32, East);
+    // X, Y and the shoulder buttons stand for no key.
+    for (Uint8 button : std::initializer_list<Uint8>{PadX, PadY, 4, 5}) {
+        scripted::pressPadButton(button);
+    }
+    handleEvents();
+    EXPECT_EQ(bombSites[0].state, Carried);
+    EXPECT_EQ(player.warps, 3);
+    EXPECT_EQ(player.state, Active);
+    EXPECT_EQ(scripted::script.presents, 0);
+
+    scripted::pressPadButton(PadA);
+    handleEvents();
+    EXPECT_EQ(bombSites[0].state, Armed);
+    scripted::pressPadButton(PadA);
+    handleEvents();
+    EXPECT_EQ(bombSites[0].state, Exploding);
+
+    scripted::pressPadButton(PadB);
+    handleEvents();
+    EXPECT_EQ(player.warps, 2);
+    EXPECT_EQ(channelsPlaying(soundBank.warpSound), 1);
+
+    // Start pauses, and Start again (a press the pause takes) resumes.
+    scripted::pressPadButton(PadStart);
+    scripted::afterPresents(2, [] { scripted::pressPadButton(PadStart); });
+    scripted::afterPresents(9, [] { scripted::queueQuit(); });
+    handleEvents();
+    EXPECT_EQ(scripted::script.presents, 3);
+    EXPECT_EQ(quitRequested, 0);
+
+    scripted::pressPadButton(PadBack);
+    handleEvents();
+    EXPECT_EQ(player.state, Punched);
+}
 
 TEST_F(KeyHandlingTest, KnockedOutThePlayerIgnoresGiveUpWarpAndBombKeys) {
     setMaze({"", "   B"});

@@ -6,6 +6,7 @@
 #include "demo/demo_format.h"
 #include "demo/demo_player.h"
 #include "demo/demo_recorder.h"
+#include "platform/virtual_platform.h"
 #include "support/game_fixture.h"
 
 #include <cstdio>
@@ -45,9 +46,14 @@ std::string sealed(const std::vector<std::string>& lines) {
     return text + "end " + std::to_string(lines.size() - 4) + " " + hexHash(checksum.value) + "\n";
 }
 
-// A key press with a modifier (Alt+Enter switches full screen) and a pointer move.
+// A key press with a modifier (Alt+Enter switches full screen), a pointer move, and the pad's
+// stick at its far end, its d-pad, a button pressed and one let go.
 std::vector<SDL_Event> someEvents() {
     std::vector<SDL_Event> events(2, SDL_Event{});
+    events.push_back(padAxisEvent(1, -32768));
+    events.push_back(padHatEvent(SDL_HAT_LEFTDOWN));
+    events.push_back(padButtonEvent(255, true));
+    events.push_back(padButtonEvent(6, false));
     events[0].key.type = SDL_KEYDOWN;
     events[0].key.state = SDL_PRESSED;
     events[0].key.keysym.sym = SDLK_RETURN;
@@ -91,7 +97,8 @@ TEST(DemoFormat, EventsComeBackAsWritten) {
     ASSERT_TRUE(parsed.demo) << parsed.error;
     std::vector<SDL_Event> back;
     for (const DemoRead& read : parsed.demo->reads) {
-        if (read.tag == DemoTag::KeyDown || read.tag == DemoTag::Motion) {
+        if (isEventTag(read.tag) && read.tag != DemoTag::NoEvent &&
+            read.tag != DemoTag::EventWaiting) {
             back.push_back(eventFromRead(read));
         }
     }
@@ -99,6 +106,21 @@ TEST(DemoFormat, EventsComeBackAsWritten) {
     ASSERT_EQ(back.size(), events.size());
     for (size_t i = 0; i < events.size(); ++i) {
         EXPECT_EQ(std::memcmp(&back[i], &events[i], sizeof back[i]), 0) << "event " << i;
+    }
+}
+
+// The pad's tokens hold the whole range of SDL's values and not one more.
+TEST(DemoFormat, PadValuesAreReadUpToTheirEdges) {
+    const auto parses = [](const std::string& token) {
+        return parseDemo(sealed({"tamberlo-demo 1", "levels 0000000000000000", "seed 1", token}))
+            .demo.has_value();
+    };
+    for (const char* good : {"j255,-32768", "j0,32767", "h0,15", "g255", "l0"}) {
+        EXPECT_TRUE(parses(good)) << good;
+    }
+    for (const char* bad : {"j256,0", "j0,-32769", "j0,32768", "j0", "h0,16", "h256,1", "g256",
+                            "l256", "l", "g0,1"}) {
+        EXPECT_FALSE(parses(bad)) << bad;
     }
 }
 

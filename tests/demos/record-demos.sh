@@ -87,4 +87,8 @@ done
 k q
 finish
 
+# The pad's demo is played through the scripted platform, headless (tests/demos/pad_demo.cpp).
+"$build/tests/pad_demo" "$build/game" "$here/pad-play.demo" >/dev/null
+echo "recorded $here/pad-play.demo"
+
 exec bash "$here/refresh-expected.sh" "$build"

@@ -1,8 +1,12 @@
-// What the regression demos cannot show: a click shorter than a menu pass, a level whose first
-// frame comes late, and counters that went below zero. The screens' drawing and timing are
-// checked by the demos' picture hashes (tests/demos).
+// What the regression demos cannot show: a click shorter than a menu pass, the keys and pad
+// buttons that press the screens' buttons, a level whose first frame comes late, and counters
+// that went below zero. The screens' drawing and timing are checked by the demos' picture hashes
+// (tests/demos).
+#include "platform/gamepad.h"
 #include "screens/hud.h"
 #include "support/game_fixture.h"
+
+#include <functional>
 
 namespace {
 
@@ -19,6 +23,89 @@ TEST_F(ScreensTest, AQuickClickOnPlayIsNotLost) {
     frontEnd.runIntroMenu();
     EXPECT_EQ(scripted::script.presents, 1);
     EXPECT_EQ(quitRequested, 0);
+}
+
+// The keyboard's and the pad's presses of a screen's button, each queued on its own.
+const std::vector<std::pair<const char*, std::function<void()>>> confirmPresses = {
+    {"Enter", [] { scripted::pressKey(SDLK_RETURN); }},
+    {"keypad Enter", [] { scripted::pressKey(SDLK_KP_ENTER); }},
+    {"Space", [] { scripted::pressKey(SDLK_SPACE); }},
+    {"pad A", [] { scripted::pressPadButton(PadA); }},
+    {"pad Start", [] { scripted::pressPadButton(PadStart); }},
+};
+
+// Runs a screen with a way out after a few passes; the passes it took and whether that way out
+// was needed.
+std::pair<int, bool> passesOf(void (FrontEnd::*screenRun)()) {
+    scripted::afterPresents(4, [] { scripted::queueQuit(); });
+    (frontEnd.*screenRun)();
+    return {scripted::script.presents, quitRequested != 0};
+}
+
+// Whether the screen above the buttons is the controls page's picture.
+bool showsControlsPage() {
+    for (int y = 0; y < 480; y += 40) {
+        for (int x = 0; x < windowWidth; x += 40) {
+            if (screenPixel(x, y) != surfacePixel(frontEnd.optionsImage, x, y)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+TEST_F(ScreensTest, EnterSpaceAndThePadsAOrStartPressPlayAndContinue) {
+    for (const auto& [name, press] : confirmPresses) {
+        resetGameState();
+        press();
+        EXPECT_EQ(passesOf(&FrontEnd::runIntroMenu), std::pair(1, false)) << name;
+        EXPECT_EQ(channelsPlaying(soundBank.buttonPushSound), 1) << name;
+
+        resetGameState();
+        press();
+        EXPECT_EQ(passesOf(&FrontEnd::runControlsPage), std::pair(1, false)) << name;
+
+        resetGameState();
+        levelNumber = 2;
+        player.lives = 0;
+        player.score = 700;
+        press();
+        EXPECT_EQ(passesOf(&FrontEnd::runGameOver), std::pair(1, false)) << name;
+        EXPECT_EQ(player.lives, livesAtStart) << name << ": level 2 restarted";
+        EXPECT_EQ(player.score, 0) << name;
+    }
+}
+
+TEST_F(ScreensTest, COrThePadsYOpensTheControlsPageAndOtherKeysPressNothing) {
+    for (auto press :
+         {+[] { scripted::pressKey(SDLK_c); }, +[] { scripted::pressPadButton(PadY); }}) {
+        resetGameState();
+        press();
+        // The controls page follows the intro's pass; Enter there plays.
+        scripted::afterPresents(1, [] { scripted::pressKey(SDLK_RETURN); });
+        EXPECT_EQ(passesOf(&FrontEnd::runIntroMenu), std::pair(2, false));
+        EXPECT_TRUE(showsControlsPage());
+    }
+    // Alt+Enter is full screen, not PLAY; the other buttons and letters press nothing, and C
+    // opens no controls page from game over or the controls page itself.
+    resetGameState();
+    SDL_Event altEnter = keyPressEvent(SDLK_RETURN);
+    altEnter.key.keysym.mod = KMOD_LALT;
+    scripted::script.events.push_back(altEnter);
+    for (Uint8 button : {PadB, PadX, PadBack}) {
+        scripted::pressPadButton(button);
+    }
+    scripted::pressKey(SDLK_a);
+    EXPECT_EQ(passesOf(&FrontEnd::runIntroMenu), std::pair(5, true));
+    resetGameState();
+    scripted::pressKey(SDLK_c);
+    EXPECT_EQ(passesOf(&FrontEnd::runControlsPage), std::pair(5, true));
+    resetGameState();
+    levelNumber = 2;
+    player.lives = 0;
+    scripted::pressPadButton(PadY);
+    EXPECT_EQ(passesOf(&FrontEnd::runGameOver), std::pair(5, true));
+    EXPECT_EQ(player.lives, 0);
 }
 
 // The level's first frame may come late (P held as it opens, a stall): the labels still come,

@@ -7,9 +7,7 @@ namespace scripted {
 
 Script script;
 
-namespace {
-
-int flip(SDL_Surface*) {
+void presented() {
     ++script.presents;
     script.now += script.msPerPresent;
     // An action may schedule more: take the due ones out before running them.
@@ -22,6 +20,12 @@ int flip(SDL_Surface*) {
     for (auto& action : due) {
         action();
     }
+}
+
+namespace {
+
+int flip(SDL_Surface*) {
+    presented();
     return 0;
 }
 
@@ -48,6 +52,19 @@ void queueQuit() {
     SDL_Event event{};
     event.type = SDL_QUIT;
     script.events.push_back(event);
+}
+
+void pressPadButton(Uint8 button) {
+    script.events.push_back(padButtonEvent(button, true));
+    script.events.push_back(padButtonEvent(button, false));
+}
+
+void movePadHat(Uint8 value) {
+    script.events.push_back(padHatEvent(value));
+}
+
+void movePadAxis(Uint8 axis, Sint16 value) {
+    script.events.push_back(padAxisEvent(axis, value));
 }
 
 void movePointer(int x, int y) {

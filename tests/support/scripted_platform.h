@@ -25,8 +25,15 @@ void install(Uint32 startTicks = 1000);
 void pressKey(SDLKey key);
 void holdKey(SDLKey key, bool held);
 void queueQuit();
+// The pad: a button pressed (and let go), the d-pad at SDL_HAT_ bits, an axis of the stick.
+void pressPadButton(Uint8 button);
+void movePadHat(Uint8 value);
+void movePadAxis(Uint8 axis, Sint16 value);
 void movePointer(int x, int y);
 void holdLeftButton(bool held);
+
+// Counts a present and runs the actions due after it: what the script's flip does.
+void presented();
 
 // Runs an action right after the given present (1 = the first present from now).
 void afterPresents(int count, std::function<void()> action);
