@@ -1,6 +1,6 @@
 # Installing the game like any Linux game (cmake --install build --prefix P) and packing it as a
 # Debian package (cpack -G DEB): the command, the data directory, the menu entry, the icons, the
-# AppStream metainfo and the manual page.
+# AppStream metainfo, the manual page and the copyright file.
 
 option(TAMBERLO_INSTALL_TO_BIN "Install the command into bin/ instead of games/" OFF)
 set(TAMBERLO_VERSION 1.0.0)
@@ -45,6 +45,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/tamberlo-adventure.desktop
 install(FILES ${STAGE_DIR}/org.tamberlo.TamberloAdventure.metainfo.xml DESTINATION share/metainfo)
 install(DIRECTORY ${DESKTOP_ICON_DIR}/hicolor DESTINATION share/icons)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/tamberlo-adventure.6 DESTINATION share/man/man6)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright DESTINATION share/doc/tamberlo-adventure)
 
 # cpack -G DEB in the build directory writes tamberlo-adventure_VERSION_ARCH.deb.
 set(CPACK_PACKAGE_NAME tamberlo-adventure)
