@@ -76,11 +76,27 @@ install(TARGETS tamberlo-adventure RUNTIME DESTINATION ${PROGRAM_DIR})
 install(DIRECTORY ${GAME_DIR}/images ${GAME_DIR}/sounds DESTINATION ${DATA_DIR})
 install(FILES ${LEVEL_OUTPUTS} DESTINATION ${DATA_DIR})
 # The fonts stay the font packages' own files: the data directory links to them by the names
-# the game opens, so an update of the font package reaches the game.
-file(MAKE_DIRECTORY ${STAGE_DIR}/fonts)
-file(CREATE_LINK ${SMALL_FONT_SOURCE} ${STAGE_DIR}/fonts/actionj.ttf SYMBOLIC)
-file(CREATE_LINK ${LARGE_FONT_SOURCE} ${STAGE_DIR}/fonts/indigo.ttf SYMBOLIC)
-install(FILES ${STAGE_DIR}/fonts/actionj.ttf ${STAGE_DIR}/fonts/indigo.ttf DESTINATION ${DATA_DIR})
+# the game opens, so an update of a font package reaches the game. Each link is relative, made
+# at install time from where the data directory lands to where the build found the font
+# (/usr/share/fonts/...). Under /usr, the Debian package's prefix, that gives ../../fonts/...,
+# a link that stays inside /usr as Debian asks; under any other prefix (/usr/local, ~/.local, the
+# tests' scratch prefix) the link climbs to the same font files, so every installed tree starts.
+# Installed in place the data directory's real path counts, since .. in a link climbs the real
+# parents; under DESTDIR (a package being built) the prefix is the one the package installs to.
+install(CODE "set(tamberlo_data_dir [[${DATA_DIR}]])")
+install(CODE "set(tamberlo_font_links [[actionj.ttf=${SMALL_FONT_SOURCE};indigo.ttf=${LARGE_FONT_SOURCE}]])")
+install(CODE [[
+  set(data_dir "${CMAKE_INSTALL_PREFIX}/${tamberlo_data_dir}")
+  if("$ENV{DESTDIR}" STREQUAL "")
+    file(REAL_PATH "${data_dir}" data_dir)
+  endif()
+  foreach(font_link IN LISTS tamberlo_font_links)
+    string(REGEX MATCH "^([^=]+)=(.+)$" _ "${font_link}")
+    file(RELATIVE_PATH target "${data_dir}" "${CMAKE_MATCH_2}")
+    message(STATUS "Installing: $ENV{DESTDIR}${data_dir}/${CMAKE_MATCH_1} -> ${target}")
+    file(CREATE_LINK "${target}" "$ENV{DESTDIR}${data_dir}/${CMAKE_MATCH_1}" SYMBOLIC)
+  endforeach()
+]])
 
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/tamberlo-adventure.desktop
         DESTINATION share/applications)
@@ -98,6 +114,10 @@ set(CPACK_PACKAGE_CONTACT "Tamberlo Adventure developers <tamberlo@example.org>"
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "maze arcade game with dots, enemies and bombs")
 set(CPACK_PACKAGE_DESCRIPTION "Steer Tamberlo through five mazes, eat every dot, dodge the \
 four enemies, frighten and eat them with power crystals, and blow them up with bombs.")
+# The install runs with the package's own prefix, /usr, under a staging DESTDIR, so the font
+# links are made from where the package puts them.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
