@@ -112,8 +112,13 @@ set(CPACK_PACKAGE_NAME tamberlo-adventure)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Tamberlo Adventure developers <tamberlo@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "maze arcade game with dots, enemies and bombs")
-set(CPACK_PACKAGE_DESCRIPTION "Steer Tamberlo through five mazes, eat every dot, dodge the \
-four enemies, frighten and eat them with power crystals, and blow them up with bombs.")
+# One line of the extended description each, at most 80 columns as Debian wants them.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Steer Tamberlo through five mazes and eat every dot while four enemies walk"
+  "the maze at his speed. A power crystal frightens them long enough to eat"
+  "them, and bombs lying in the maze blow them across the screen: catching two"
+  "in one blast earns an extra life. Each level gives three warps to a random"
+  "free spot, and the tally after it charges for every second played.")
 # The install runs with the package's own prefix, /usr, under a staging DESTDIR, so the font
 # links are made from where the package puts them.
 set(CPACK_SET_DESTDIR ON)
