@@ -7,10 +7,17 @@ build=$(dirname "$game_dir")
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >"$work/install.out" 2>&1 || fail "cmake --install"
 for file in games/tamberlo-adventure share/applications/tamberlo-adventure.desktop \
-  share/metainfo/org.tamberlo.TamberloAdventure.metainfo.xml share/man/man6/tamberlo-adventure.6 \
-  share/icons/hicolor/256x256/apps/tamberlo-adventure.png \
-  share/games/tamberlo-adventure/level5.txt share/games/tamberlo-adventure/actionj.ttf; do
+  share/metainfo/org.tamberlo.TamberloAdventure.metainfo.xml share/man/man6/tamberlo-adventure.6.gz \
+  share/icons/hicolor/256x256/apps/tamberlo-adventure.png share/doc/tamberlo-adventure/copyright \
+  share/doc/tamberlo-adventure/changelog.gz share/games/tamberlo-adventure/level5.txt; do
   [[ -e "$prefix/$file" ]] || fail "not installed: $file"
+done
+# The fonts are relative links (the Debian package's stay inside /usr) that reach the font files
+# from this scratch prefix too.
+for font in actionj.ttf indigo.ttf; do
+  link=$(readlink "$prefix/share/games/tamberlo-adventure/$font") || fail "$font is not a link"
+  [[ "$link" != /* ]] || fail "$font links to an absolute path: $link"
+  [[ -e "$prefix/share/games/tamberlo-adventure/$font" ]] || fail "$font links to nothing: $link"
 done
 desktop-file-validate "$prefix/share/applications/tamberlo-adventure.desktop" ||
   fail "desktop-file-validate"
