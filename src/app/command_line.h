@@ -19,7 +19,7 @@ struct CommandLine {
 
 CommandLine parseCommandLine(int argc, char* argv[]);
 
-// The usage text, the version line ("tamberlo-adventure 1.0.0").
+// The usage text, the version line ("tamberlo-adventure 1.1.0").
 const char* usageText();
 std::string versionLine();
 

@@ -4,8 +4,7 @@
 #include <fstream>
 #include <stdexcept>
 
-namespace {
-std::string trimmed(const std::string& s) {
+std::string trimmedText(const std::string& s) {
     size_t first = s.find_first_not_of(" \t\r");
     if (first == std::string::npos) {
         return "";
@@ -13,7 +12,6 @@ std::string trimmed(const std::string& s) {
     size_t last = s.find_last_not_of(" \t\r");
     return s.substr(first, last - first + 1);
 }
-} // namespace
 
 PageText loadPageText(const std::string& path) {
     std::ifstream in(path);
@@ -24,7 +22,7 @@ PageText loadPageText(const std::string& path) {
     std::string section;
     std::string line;
     while (std::getline(in, line)) {
-        line = trimmed(line);
+        line = trimmedText(line);
         if (line.empty() || line[0] == '#') {
             continue;
         }
@@ -40,7 +38,8 @@ PageText loadPageText(const std::string& path) {
         if (bar == std::string::npos) {
             text[section].emplace_back(line, "");
         } else {
-            text[section].emplace_back(trimmed(line.substr(0, bar)), trimmed(line.substr(bar + 1)));
+            text[section].emplace_back(trimmedText(line.substr(0, bar)),
+                                       trimmedText(line.substr(bar + 1)));
         }
     }
     return text;

@@ -11,3 +11,6 @@ using PageRows = std::vector<std::pair<std::string, std::string>>;
 using PageText = std::map<std::string, PageRows>;
 
 PageText loadPageText(const std::string& path);
+
+// The text without the blanks around it.
+std::string trimmedText(const std::string& s);

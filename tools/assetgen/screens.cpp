@@ -6,7 +6,10 @@
 #include "screens/menu_layout.h"
 #include "shapes.h"
 
+#include <algorithm>
+#include <optional>
 #include <stdexcept>
+#include <vector>
 
 namespace {
 
@@ -175,9 +178,10 @@ Image makeBoard(const Palette& pal, const Image& floor) {
 
 Image makeControlsPage(const Palette& pal, const FontEngine& fonts, const Image& floor,
                        const PageText& text) {
-    constexpr int firstRow = 150;
-    constexpr int rowStep = 48;
-    constexpr int keysLeft = 40;
+    constexpr int firstRow = 146;
+    constexpr int rowStep = 40;
+    constexpr int keysLeft = 24;
+    constexpr int capGap = 6;
     constexpr int scoreLeft = 470;
     constexpr int scoreRight = 770;
     Image img = makeBoard(pal, floor);
@@ -189,16 +193,45 @@ Image makeControlsPage(const Palette& pal, const FontEngine& fonts, const Image&
     letterCentred(img, fonts.render(bodyFont, 28, "Keys"), 220, 100, heading, pal["ink"], 2);
     letterCentred(img, fonts.render(bodyFont, 28, "Scoring"), 620, 100, heading, pal["ink"], 2);
 
+    // Each row: the key's cap, the pad button's (rounder, in the crystal's colours; none for
+    // "-"), then what they do, in a column of its own.
+    struct KeyRow {
+        Glyphs key;
+        std::optional<Glyphs> pad;
+        std::string action;
+    };
+    std::vector<KeyRow> rows;
+    int actionLeft = 0;
+    for (const auto& [key, rest] : section(text, "keys")) {
+        const size_t bar = rest.find('|');
+        const std::string pad = bar == std::string::npos ? "-" : trimmedText(rest.substr(0, bar));
+        KeyRow row{fonts.render(bodyFont, 18, key), std::nullopt,
+                   bar == std::string::npos ? rest : trimmedText(rest.substr(bar + 1))};
+        int width = row.key.width + 14 + capGap;
+        if (pad != "-") {
+            row.pad = fonts.render(bodyFont, 18, pad);
+            width += std::max(row.pad->width + 14, 30) + capGap;
+        }
+        actionLeft = std::max(actionLeft, keysLeft + width + capGap);
+        rows.push_back(std::move(row));
+    }
     int y = firstRow;
-    for (const auto& [key, action] : section(text, "keys")) {
-        Glyphs cap = fonts.render(bodyFont, 20, key);
-        int capWidth = cap.width + 16;
-        fill(img, roundedBox(keysLeft, y - 2, capWidth, 34, 6), pal["ink"]);
-        fill(img, roundedBox(keysLeft + 2, y, capWidth - 4, 28, 5), pal["keycap"]);
-        fill(img, box(keysLeft + 6, y + 24, capWidth - 12, 2), pal["keycap_dark"]);
-        paintGlyphs(img, cap, keysLeft + 8, y + 3, pal["ink"]);
-        paintGlyphs(img, fonts.render(bodyFont, 22, action), keysLeft + capWidth + 12, y + 2,
-                    white);
+    for (const KeyRow& row : rows) {
+        int x = keysLeft;
+        const int capWidth = row.key.width + 14;
+        fill(img, roundedBox(x, y - 2, capWidth, 32, 6), pal["ink"]);
+        fill(img, roundedBox(x + 2, y, capWidth - 4, 26, 5), pal["keycap"]);
+        fill(img, box(x + 6, y + 22, capWidth - 12, 2), pal["keycap_dark"]);
+        paintGlyphs(img, row.key, x + 7, y + 3, pal["ink"]);
+        x += capWidth + capGap;
+        if (row.pad) {
+            const int buttonWidth = std::max(row.pad->width + 14, 30);
+            fill(img, roundedBox(x, y - 2, buttonWidth, 32, 14), pal["ink"]);
+            fill(img, roundedBox(x + 2, y, buttonWidth - 4, 26, 12), pal["crystal_dark"]);
+            paintGlyphs(img, *row.pad, x + (buttonWidth - row.pad->width) / 2, y + 3,
+                        pal["crystal_light"]);
+        }
+        paintGlyphs(img, fonts.render(bodyFont, 20, row.action), actionLeft, y + 2, white);
         y += rowStep;
     }
     y = firstRow;
@@ -209,7 +242,7 @@ Image makeControlsPage(const Palette& pal, const FontEngine& fonts, const Image&
         shadeRect(img, scoreLeft, y + 32, scoreRight - scoreLeft, 1, pal["panel_trim"], 0.5);
         y += rowStep;
     }
-    int footer = 445;
+    int footer = 432;
     for (const auto& [line, unused] : section(text, "footer")) {
         letterCentred(img, fonts.render(bodyFont, 20, line), screenWidth / 2, footer,
                       pal["caption_dim"], pal["ink"], 0);
