@@ -8,13 +8,13 @@ namespace {
 
 class KeyHandlingTest : public GameTest {};
 
-TEST_F(KeyHandlingTest, PadButtonsAreTheBombWarpPauseAndGiveUpKeys) {
+// What A, B, Start and Back do in play is in the regression demo pad-play.demo; the other
+// buttons stand for no key.
+TEST_F(KeyHandlingTest, PadButtonsBesideABStartAndBackDoNothing) {
     setMaze({"", "   B"});
     bombSites.push_back(BombSite{96, 32, 96, 32, Carried});
     player.bombs = 1;
-    place(player, 64, 32, East);
-    // X, Y and the shoulder buttons stand for no key.
-    for (Uint8 button : std::initializer_list<Uint8>{PadX, PadY, 4, 5}) {
+    for (Uint8 button : std::initializer_list<Uint8>{PadX, PadY, 4, 5, 8, 9, 10}) {
         scripted::pressPadButton(button);
     }
     handleEvents();
@@ -22,30 +22,9 @@ TEST_F(KeyHandlingTest, PadButtonsAreTheBombWarpPauseAndGiveUpKeys) {
     EXPECT_EQ(player.warps, 3);
     EXPECT_EQ(player.state, Active);
     EXPECT_EQ(scripted::script.presents, 0);
-
     scripted::pressPadButton(PadA);
     handleEvents();
     EXPECT_EQ(bombSites[0].state, Armed);
-    scripted::pressPadButton(PadA);
-    handleEvents();
-    EXPECT_EQ(bombSites[0].state, Exploding);
-
-    scripted::pressPadButton(PadB);
-    handleEvents();
-    EXPECT_EQ(player.warps, 2);
-    EXPECT_EQ(channelsPlaying(soundBank.warpSound), 1);
-
-    // Start pauses, and Start again (a press the pause takes) resumes.
-    scripted::pressPadButton(PadStart);
-    scripted::afterPresents(2, [] { scripted::pressPadButton(PadStart); });
-    scripted::afterPresents(9, [] { scripted::queueQuit(); });
-    handleEvents();
-    EXPECT_EQ(scripted::script.presents, 3);
-    EXPECT_EQ(quitRequested, 0);
-
-    scripted::pressPadButton(PadBack);
-    handleEvents();
-    EXPECT_EQ(player.state, Punched);
 }
 
 TEST_F(KeyHandlingTest, KnockedOutThePlayerIgnoresGiveUpWarpAndBombKeys) {

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# The layers check itself: on a tree of includes against the floors (against/) it must fail and
+# The layers check (tools/layers/check_layers.sh) itself: on a tree of includes against the floors (against/) it must fail and
 # name every one of them, each with its file and line, and nothing else.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-output=$("$here/check_layers.sh" "$here/against")
+output=$("$here/../../tools/layers/check_layers.sh" "$here/against")
 status=$?
 if ((status != 1)); then
   echo "the check passed a tree with includes against the floors (status $status)"

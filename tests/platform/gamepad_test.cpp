@@ -25,44 +25,35 @@ std::string held() {
 }
 
 TEST_F(GamepadTest, TheDpadAndTheStickBeyondAThirdOfItsTravelHoldWays) {
-    EXPECT_EQ(held(), "");
-    scripted::movePadHat(SDL_HAT_UP | SDL_HAT_LEFT);
-    takeAll();
-    EXPECT_EQ(held(), "NW");
-    scripted::movePadHat(SDL_HAT_RIGHTDOWN);
-    takeAll();
-    EXPECT_EQ(held(), "SE");
-    scripted::movePadHat(SDL_HAT_CENTERED);
-    takeAll();
-    EXPECT_EQ(held(), "");
-
-    // A third of 32767 is 10922: up to it the stick is at rest, one more steers.
-    const std::pair<Uint8, Sint16> pushes[] = {{0, 10922}, {0, -10922}, {1, 10922}, {1, -10922}};
-    for (auto [axis, value] : pushes) {
-        scripted::movePadAxis(axis, value);
-        takeAll();
-        EXPECT_EQ(held(), "") << "axis " << int(axis) << " at " << value;
-    }
-    const std::tuple<Uint8, Sint16, std::string> steers[] = {
-        {0, 10923, "E"}, {0, -32768, "W"}, {1, 10923, "SW"}, {1, -10923, "NW"}, {0, 0, "N"}};
-    for (auto [axis, value, ways] : steers) {
-        scripted::movePadAxis(axis, value);
-        takeAll();
-        EXPECT_EQ(held(), ways) << "axis " << int(axis) << " at " << value;
-    }
-
-    // The right stick, the triggers and a second hat steer nothing.
-    scripted::movePadAxis(1, 0);
-    scripted::movePadAxis(2, 32767);
-    scripted::movePadAxis(3, -32768);
     SDL_Event otherHat = padHatEvent(SDL_HAT_UP);
     otherHat.jhat.hat = 1;
-    scripted::script.events.push_back(otherHat);
-    takeAll();
-    EXPECT_EQ(held(), "");
-
-    scripted::movePadHat(SDL_HAT_DOWN);
-    takeAll();
+    // Each event after the ones before it, and the ways held then. A third of 32767 is 10922:
+    // up to it the stick is at rest, one more steers. The right stick, the triggers and a
+    // second hat steer nothing.
+    const std::pair<SDL_Event, std::string> steps[] = {
+        {padHatEvent(SDL_HAT_UP | SDL_HAT_LEFT), "NW"},
+        {padHatEvent(SDL_HAT_RIGHTDOWN), "SE"},
+        {padHatEvent(SDL_HAT_CENTERED), ""},
+        {padAxisEvent(0, 10922), ""},
+        {padAxisEvent(0, -10922), ""},
+        {padAxisEvent(1, 10922), ""},
+        {padAxisEvent(1, -10922), ""},
+        {padAxisEvent(0, 10923), "E"},
+        {padAxisEvent(0, -32768), "W"},
+        {padAxisEvent(1, 10923), "SW"},
+        {padAxisEvent(1, -10923), "NW"},
+        {padAxisEvent(0, 0), "N"},
+        {padAxisEvent(1, 0), ""},
+        {padAxisEvent(2, 32767), ""},
+        {padAxisEvent(3, -32768), ""},
+        {otherHat, ""},
+        {padHatEvent(SDL_HAT_DOWN), "S"},
+    };
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        scripted::script.events.push_back(steps[i].first);
+        takeAll();
+        EXPECT_EQ(held(), steps[i].second) << "after event " << i;
+    }
     resetPadState();
     EXPECT_EQ(held(), "");
 }

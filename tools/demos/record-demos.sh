@@ -2,9 +2,9 @@
 # Records the regression demos anew by playing the real game under Xvfb with xdotool, then
 # writes expected.txt from their replays. Needed after a change of the level files or of the
 # order in which the game reads its input; each demo takes a few seconds of real play.
-# Usage: tests/demos/record-demos.sh [BUILD_DIR]   (BUILD_DIR defaults to build/)
+# Usage: tools/demos/record-demos.sh [BUILD_DIR]   (BUILD_DIR defaults to build/)
 set -euo pipefail
-here=$(cd "$(dirname "$0")" && pwd)
+here=$(cd "$(dirname "$0")/../../tests/demos" && pwd)
 build=$(realpath "${1:-$here/../../build}")
 title="Tamberlo Adventure - A Tamberlo Production"
 
@@ -87,8 +87,8 @@ done
 k q
 finish
 
-# The pad's demo is played through the scripted platform, headless (tests/demos/pad_demo.cpp).
-"$build/tests/pad_demo" "$build/game" "$here/pad-play.demo" >/dev/null
+# The pad's demo is played through the in-memory platform, headless (tools/demos/pad_demo.cpp).
+"$build/tools/demos/pad_demo" "$build/game" "$here/pad-play.demo" >/dev/null
 echo "recorded $here/pad-play.demo"
 
 exec bash "$here/refresh-expected.sh" "$build"

@@ -1,4 +1,4 @@
-// Records pad-play.demo: a game played with the pad alone through the scripted platform. From
+// Records pad-play.demo: a game played with the pad alone through the in-memory platform. From
 // the intro, Y opens the controls page and A plays; on level 1 the d-pad and the stick steer
 // to a bomb (a stick inside its dead zone steers nothing), A drops it and sets it off, B warps,
 // Start pauses and resumes, Back gives a life up; then the window closes.
@@ -8,14 +8,48 @@
 #include "demo/demo_recorder.h"
 #include "platform/gamepad.h"
 #include "platform/platform.h"
-#include "support/scripted_platform.h"
+#include "platform/virtual_platform.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <map>
 #include <unistd.h>
 
 namespace {
+
+VirtualInput input;
+int presents = 0;
+std::multimap<int, std::function<void()>> script;
+
+// Every present, whole or partial, moves the script on; only a whole one is a read of the seam
+// that the recorder wraps, as with a real window.
+void presented() {
+    ++presents;
+    auto [first, last] = script.equal_range(presents);
+    for (auto it = first; it != last; ++it) {
+        it->second();
+    }
+}
+
+void pressPadButton(Uint8 button) {
+    input.events.push_back(padButtonEvent(button, true));
+    input.events.push_back(padButtonEvent(button, false));
+}
+
+void movePadHat(Uint8 value) {
+    input.events.push_back(padHatEvent(value));
+}
+
+void movePadAxis(Uint8 axis, Sint16 value) {
+    input.events.push_back(padAxisEvent(axis, value));
+}
+
+void closeWindow() {
+    SDL_Event event{};
+    event.type = SDL_QUIT;
+    input.events.push_back(event);
+}
 
 // The intro's passes, then the controls page's: level 1's first frame is present 11.
 constexpr int levelStart = 11;
@@ -23,7 +57,6 @@ constexpr int levelStart = 11;
 // What happens after which present, from the first picture of the intro. On level 1 the player
 // starts three tiles left of a wall: east then north round it, then west to the bomb above.
 void scriptThePad() {
-    using namespace scripted;
     const std::pair<int, std::function<void()>> steps[] = {
         {5, [] { pressPadButton(PadY); }},
         {9, [] { pressPadButton(PadA); }},
@@ -46,10 +79,10 @@ void scriptThePad() {
         {levelStart + 111, [] { movePadHat(SDL_HAT_LEFTDOWN); }},
         {levelStart + 160, [] { pressPadButton(PadBack); }},
         {levelStart + 260, [] { movePadAxis(0, 32767); }},
-        {levelStart + 300, [] { queueQuit(); }},
+        {levelStart + 300, [] { closeWindow(); }},
     };
     for (const auto& [present, action] : steps) {
-        afterPresents(present, action);
+        script.emplace(present, action);
     }
 }
 
@@ -69,10 +102,13 @@ int main(int argc, char* argv[]) {
     // Headless with the dummy sound device, as a replay runs.
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    scripted::install();
-    // A partial present is no read of the seam in a recording: it moves the script on without
-    // going through the recorder's flip, as a window's partial present does.
-    platform.updateRects = [](SDL_Surface*, int, SDL_Rect*) { scripted::presented(); };
+    input.now = 1000;
+    platform = virtualPlatform(input);
+    platform.flip = [](SDL_Surface*) {
+        presented();
+        return 0;
+    };
+    platform.updateRects = [](SDL_Surface*, int, SDL_Rect*) { presented(); };
     scriptThePad();
     if (const std::string error = startRecording(demo, 1, levelFilesHash()); !error.empty()) {
         std::fprintf(stderr, "pad_demo: %s\n", error.c_str());
