@@ -9,12 +9,13 @@
 #include "screens/screen_events.h"
 
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
 constexpr int32_t passesPerText = 20;
 constexpr SDL_Color phaseColours[] = {{255, 255, 255, 0}, {255, 0, 0, 0}, {0, 0, 255, 0}};
-constexpr int32_t phaseCount = 3;
+constexpr int32_t phaseCount = static_cast<int32_t>(std::size(phaseColours));
 
 } // namespace
 
@@ -23,7 +24,6 @@ void FrontEnd::runVictory() {
     blitAt(beatBoard, 0, 0);
     soundBank.playSound(SfxYouWin);
     int32_t pass = 0;
-    int32_t phase = 0;
     bool finished = false;
     while (!finished) {
         finished = drainEventsForQuit();
@@ -34,9 +34,11 @@ void FrontEnd::runVictory() {
             // The row is drawn before the column.
             const int y = std::rand() % windowHeight;
             const int x = std::rand() % windowWidth;
-            renderText(largeFont, "YOU WIN !!", phaseColours[phase], static_cast<Sint16>(x),
+            // The colours take turns by the count of texts drawn, which never goes below zero,
+            // so the turn always names a colour of the table.
+            const int32_t turn = pass / passesPerText % phaseCount;
+            renderText(largeFont, "YOU WIN !!", phaseColours[turn], static_cast<Sint16>(x),
                        static_cast<Sint16>(y));
-            phase = (phase + 1) % phaseCount;
         }
         ++pass;
         presentScreenArea(area);
