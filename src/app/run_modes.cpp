@@ -2,6 +2,7 @@
 #include "app/run_modes.h"
 
 #include "app/state_hash.h"
+#include "assets/sound_bank.h"
 #include "core/fnv_hash.h"
 #include "core/game_state.h"
 #include "core/report.h"
@@ -71,7 +72,8 @@ int replayGame(const std::string& path, bool realtime, bool pictures, const Game
     game.shutdown();
     std::printf("%s\n", summary.c_str());
     if (pictures) {
-        std::printf("pictures: %s\n", hexHash(replayedPicturesHash()).c_str());
+        std::printf("pictures: %s\nsounds: %s\n", hexHash(replayedPicturesHash()).c_str(),
+                    hexHash(soundBank.heardHash()).c_str());
     }
     return 0;
 }

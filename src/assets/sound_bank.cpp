@@ -50,6 +50,7 @@ static_assert(std::size(assetPath::trackNames) == trackCount, "one file for each
 
 void SoundBank::loadSounds() {
     closeSounds();
+    heard = Fnv64{};
     if (Mix_OpenAudio(mixFrequency, AUDIO_S16LSB, mixChannels, mixChunkSize) < 0) {
         // Without a sound device every load would fail for the same reason: say it once and
         // let the game run silently.
@@ -94,11 +95,18 @@ SoundRequest SoundBank::requestFor(int32_t index) const {
 void SoundBank::playSound(int32_t index) {
     SoundRequest request = requestFor(index);
     if (request.chunk != nullptr) {
+        // Effects are told apart by their length in bytes.
+        for (int64_t word : {int64_t{1}, int64_t{request.chunk->alen}, int64_t{request.loops}}) {
+            heard.add(word);
+        }
         Mix_PlayChannelTimed(-1, request.chunk, request.loops, -1);
         return;
     }
     if (request.track < 0 || !audioOpen) {
         return;
+    }
+    for (int64_t word : {int64_t{2}, int64_t{request.track}, int64_t{request.plays}}) {
+        heard.add(word);
     }
     if (request.track != musicTrack) {
         // The old track goes first, so that two synthesizers never live at once.
@@ -135,6 +143,7 @@ void SoundBank::unloadMusic() {
 
 void SoundBank::stopMusic() {
     if (audioOpen) {
+        heard.add(3);
         Mix_HaltMusic();
     }
 }

@@ -1,6 +1,8 @@
 // The game's audio: twelve effects mixed over the music, and seven music tracks.
 #pragma once
 
+#include "core/fnv_hash.h"
+
 #include <SDL_mixer.h>
 #include <array>
 #include <cstdint>
@@ -54,6 +56,10 @@ class SoundBank {
     bool isOpen() const { return audioOpen; }
     // The track that is loaded (the one playing or last played), or -1.
     int32_t loadedTrack() const { return musicTrack; }
+    // A hash of every effect and track the game has asked to start (with how often it repeats)
+    // and every stop of the music since the sounds were loaded: what a player hears, in order,
+    // whether or not the mixer had a free channel at that moment.
+    uint64_t heardHash() const { return heard.value; }
 
     Mix_Chunk* crunchSound = nullptr;
     Mix_Chunk* explodeSound = nullptr;
@@ -74,6 +80,7 @@ class SoundBank {
     void unloadMusic();
 
     bool audioOpen = false;
+    Fnv64 heard;
     Mix_Music* music = nullptr;
     SDL_RWops* musicSource = nullptr;
     int32_t musicTrack = -1;

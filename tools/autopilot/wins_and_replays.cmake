@@ -1,7 +1,7 @@
 # Runs the autopilot into a demo, asserts that it reached the victory screen within MAX_FRAMES,
 # then replays the demo with the game and asserts the same final state hash, and that the replay's
-# line and the hash of every picture it showed (every level, tally and the victory screen) are
-# the ones in EXPECTED (written anew instead when TAMBERLO_REFRESH_EXPECTED is set).
+# line, the hash of every picture it showed (every level, tally and the victory screen) and the
+# hash of every sound it started are the ones in EXPECTED (written anew instead when TAMBERLO_REFRESH_EXPECTED is set).
 execute_process(COMMAND ${AUTOPILOT} --demo ${DEMO} --max-frames ${MAX_FRAMES}
   RESULT_VARIABLE played OUTPUT_VARIABLE playOutput)
 message("${playOutput}")
@@ -18,7 +18,8 @@ if(NOT replayed EQUAL 0 OR playedState STREQUAL "" OR NOT playedState STREQUAL r
   message(FATAL_ERROR "the replay ended in ${replayedState}, the autopilot in ${playedState}")
 endif()
 
-string(REGEX MATCH "replay: [^\n]*\npictures: [0-9a-f]+" replayLines "${replayOutput}")
+string(REGEX MATCH "replay: [^\n]*\npictures: [0-9a-f]+\nsounds: [0-9a-f]+" replayLines
+  "${replayOutput}")
 if(DEFINED ENV{TAMBERLO_REFRESH_EXPECTED})
   file(WRITE ${EXPECTED} "${replayLines}\n")
   return()
