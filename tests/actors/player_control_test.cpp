@@ -4,7 +4,6 @@
 #include "app/key_handling.h"
 #include "support/game_fixture.h"
 
-#include <functional>
 #include <map>
 
 namespace {
@@ -18,45 +17,6 @@ void playerFrame() {
 }
 
 class PlayerControlTest : public GameTest {};
-
-// The player's places over some frames of a T-junction's approach, steered by `steer`.
-std::vector<std::pair<int32_t, int32_t>> walk(const std::function<void()>& steer) {
-    resetGameState();
-    setMaze({"", "#########", "#### ####", "         ", "####.####"});
-    place(player, 32, 96, East);
-    steer();
-    std::vector<std::pair<int32_t, int32_t>> places;
-    for (int frame = 0; frame < 30; ++frame) {
-        playerFrame();
-        places.emplace_back(player.x, player.y);
-    }
-    return places;
-}
-
-TEST_F(PlayerControlTest, ThePadSteersAsHeldArrowsDoAndOnlyWhereTheTurnIsFree) {
-    const auto north = walk([] { scripted::holdKey(SDLK_UP, true); });
-    // The turn waits for the opening: the player walks on east first, then turns north.
-    EXPECT_EQ(north[0], std::pair(36, 96));
-    EXPECT_EQ(north.back().first, 128);
-    EXPECT_LT(north.back().second, 96);
-    EXPECT_EQ(walk([] { scripted::movePadHat(SDL_HAT_UP); }), north);
-    EXPECT_EQ(walk([] { scripted::movePadAxis(1, -20000); }), north);
-    // Two ways held at once, by keys or by the d-pad and the stick together.
-    const auto both = walk([] {
-        scripted::holdKey(SDLK_UP, true);
-        scripted::holdKey(SDLK_DOWN, true);
-    });
-    EXPECT_NE(both, north);
-    EXPECT_EQ(walk([] { scripted::movePadHat(SDL_HAT_UP | SDL_HAT_DOWN); }), both);
-    EXPECT_EQ(walk([] {
-                  scripted::movePadAxis(1, -20000);
-                  scripted::movePadHat(SDL_HAT_DOWN);
-              }),
-              both);
-    const auto untouched = walk([] {});
-    EXPECT_EQ(untouched.back(), std::pair(152, 96));
-    EXPECT_EQ(walk([] { scripted::movePadAxis(1, -10922); }), untouched);
-}
 
 TEST_F(PlayerControlTest, WalkingOffOneSideComesBackOnTheOther) {
     setMaze({"", ""});

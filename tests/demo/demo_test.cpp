@@ -46,10 +46,12 @@ std::string sealed(const std::vector<std::string>& lines) {
     return text + "end " + std::to_string(lines.size() - 4) + " " + hexHash(checksum.value) + "\n";
 }
 
-// A key press with a modifier (Alt+Enter switches full screen), a pointer move, and the pad's
+// A key press with a modifier (Alt+Enter switches full screen), a pointer move, one without a
+// modifier, and the pad's
 // stick at its far end, its d-pad, a button pressed and one let go.
 std::vector<SDL_Event> someEvents() {
     std::vector<SDL_Event> events(2, SDL_Event{});
+    events.push_back(keyPressEvent(SDLK_a));
     events.push_back(padAxisEvent(1, -32768));
     events.push_back(padHatEvent(SDL_HAT_LEFTDOWN));
     events.push_back(padButtonEvent(255, true));
@@ -69,7 +71,7 @@ std::vector<SDL_Event> someEvents() {
 }
 
 // A small demo holding a read of each kind: clock steps (one wrapping back), held keys, the
-// pointer, and events.
+// pointer, events, and a run of identical reads.
 std::string everyKindOfRead() {
     DemoWriter writer(0x0123456789abcdefull, 42);
     for (Uint32 ticks : {1000u, 1000u, 1028u}) {
@@ -83,7 +85,9 @@ std::string everyKindOfRead() {
     for (const SDL_Event& event : someEvents()) {
         writer.event(&event, 1);
     }
-    writer.event(nullptr, 0);
+    for (int i = 0; i < 3; ++i) {
+        writer.event(nullptr, 0);
+    }
     writer.present();
     writer.clock(999);
     writer.finish();
@@ -93,6 +97,12 @@ std::string everyKindOfRead() {
 } // namespace
 
 TEST(DemoFormat, EventsComeBackAsWritten) {
+    // The text itself: old demos must stay readable, so the writer's tokens never change.
+    EXPECT_EQ(std::vector<std::string>(unsealed(everyKindOfRead())),
+              (std::vector<std::string>{"tamberlo-demo 1", "levels 0123456789abcdef", "seed 42",
+                                        "t1000 t0 t28 k32,273 m799,599,1",
+                                        "d13,256 v20,30,1,-5,7 d97 j1,-32768 h0,12 g255 l6 n*3",
+                                        "t4294967267"}));
     const DemoParse parsed = parseDemo(everyKindOfRead());
     ASSERT_TRUE(parsed.demo) << parsed.error;
     std::vector<SDL_Event> back;
@@ -109,18 +119,87 @@ TEST(DemoFormat, EventsComeBackAsWritten) {
     }
 }
 
-// The pad's tokens hold the whole range of SDL's values and not one more.
-TEST(DemoFormat, PadValuesAreReadUpToTheirEdges) {
-    const auto parses = [](const std::string& token) {
-        return parseDemo(sealed({"tamberlo-demo 1", "levels 0000000000000000", "seed 1", token}))
+// Each token's values at the edges of their ranges, one beyond, one value too few and one too
+// many; repeat counts, held keys, the seed and the end line's count at theirs; a number with
+// anything after it.
+TEST(DemoFormat, EveryValueIsReadUpToItsEdgesAndNotBeyond) {
+    const auto parses = [](const std::string& line, const char* seed = "1") {
+        return parseDemo(sealed({"tamberlo-demo 1", "levels 0000000000000000",
+                                 std::string("seed ") + seed, line}))
             .demo.has_value();
     };
-    for (const char* good : {"j255,-32768", "j0,32767", "h0,15", "g255", "l0"}) {
+    struct Shape {
+        char letter;
+        size_t minCount;
+        std::vector<int64_t> low, high;
+    };
+    const int64_t lastKey = SDLK_LAST - 1;
+    const Shape shapes[] = {{'t', 1, {0}, {4294967295}},
+                            {'m', 3, {0, 0, 0}, {65535, 65535, 255}},
+                            {'n', 0, {}, {}},
+                            {'w', 0, {}, {}},
+                            {'q', 0, {}, {}},
+                            {'d', 1, {0, 0}, {lastKey, 65535}},
+                            {'u', 1, {0, 0}, {lastKey, 65535}},
+                            {'b', 3, {0, 0, 0}, {255, 65535, 65535}},
+                            {'r', 3, {0, 0, 0}, {255, 65535, 65535}},
+                            {'v', 5, {0, 0, 0, -32768, -32768}, {65535, 65535, 255, 32767, 32767}},
+                            {'a', 2, {0, 0}, {255, 255}},
+                            {'j', 2, {0, -32768}, {255, 32767}},
+                            {'h', 2, {0, 0}, {255, 15}},
+                            {'g', 1, {0}, {255}},
+                            {'l', 1, {0}, {255}},
+                            {'o', 1, {0}, {255}}};
+    const auto token = [](char letter, const std::vector<int64_t>& values) {
+        std::string text(1, letter);
+        for (size_t i = 0; i < values.size(); ++i) {
+            text += (i == 0 ? "" : ",") + std::to_string(values[i]);
+        }
+        return text;
+    };
+    for (const Shape& shape : shapes) {
+        const std::vector<int64_t> fewest(shape.low.begin(), shape.low.begin() + shape.minCount);
+        EXPECT_TRUE(parses(token(shape.letter, shape.low))) << token(shape.letter, shape.low);
+        EXPECT_TRUE(parses(token(shape.letter, shape.high))) << token(shape.letter, shape.high);
+        EXPECT_TRUE(parses(token(shape.letter, fewest))) << token(shape.letter, fewest);
+        for (size_t i = 0; i < shape.low.size(); ++i) {
+            std::vector<int64_t> below = shape.low, above = shape.high;
+            --below[i];
+            ++above[i];
+            EXPECT_FALSE(parses(token(shape.letter, below))) << token(shape.letter, below);
+            EXPECT_FALSE(parses(token(shape.letter, above))) << token(shape.letter, above);
+        }
+        std::vector<int64_t> tooMany = shape.high;
+        tooMany.push_back(0);
+        EXPECT_FALSE(parses(token(shape.letter, tooMany))) << token(shape.letter, tooMany);
+        if (shape.minCount > 0) {
+            EXPECT_FALSE(parses(token(shape.letter, {fewest.begin(), fewest.end() - 1})))
+                << shape.letter << " with a value too few";
+        }
+    }
+    const std::string keys = "k" + std::to_string(lastKey),
+                      tooFar = "k" + std::to_string(lastKey + 1);
+    for (const std::string& good : {std::string("k"), std::string("k0,1"), keys, std::string("n*2"),
+                                    std::string("n*4294967295")}) {
         EXPECT_TRUE(parses(good)) << good;
     }
-    for (const char* bad : {"j256,0", "j0,-32769", "j0,32768", "j0", "h0,16", "h256,1", "g256",
-                            "l256", "l", "g0,1"}) {
+    for (const std::string& bad :
+         {tooFar, std::string("k-1"), std::string("n*1"), std::string("n*4294967296"),
+          std::string("n*"), std::string("t1x"), std::string("t+1"), std::string("t 1"),
+          std::string("x1")}) {
         EXPECT_FALSE(parses(bad)) << bad;
+    }
+    EXPECT_TRUE(parses("n", "0"));
+    EXPECT_TRUE(parses("n", "4294967295"));
+    EXPECT_FALSE(parses("n", "4294967296"));
+    // The end line counts the presents: one line fewer or more than it says is no demo.
+    const std::string demo =
+        sealed({"tamberlo-demo 1", "levels 0000000000000000", "seed 1", "n", "n"});
+    ASSERT_TRUE(parseDemo(demo).demo);
+    for (const char* count : {"end 0 ", "end 2 "}) {
+        std::string wrong = demo;
+        wrong.replace(wrong.find("end 1 "), 6, count);
+        EXPECT_FALSE(parseDemo(wrong).demo) << count;
     }
 }
 
