@@ -44,7 +44,9 @@ class StartupTest : public GameTest {};
 
 TEST_F(StartupTest, QuittingInTheIntroStillStartsLevelOneButRunsNoFrame) {
     scripted::queueQuit();
+    testing::internal::CaptureStderr();
     const int result = runGame(0, nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "every data file loads unreported";
     EXPECT_EQ(result, 0);
     EXPECT_EQ(quitRequested, 1);
     EXPECT_EQ(levelNumber, 1);

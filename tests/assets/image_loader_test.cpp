@@ -31,6 +31,8 @@ TEST_F(GameTest, PicturesOfAnotherSizeOrCutShortAreRefusedAndReported) {
     EXPECT_EQ(picture, nullptr);
     EXPECT_NE(report.find(path), std::string::npos) << report;
     EXPECT_NE(report.find("16 x 24"), std::string::npos) << report;
+    report = loadReport("images/options.png", picture);
+    EXPECT_NE(report.find("it is 800 x 600 pixels, 32 x 32 expected"), std::string::npos) << report;
 
     std::ifstream in("images/player/E0.bmp", std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Replays every demo of this folder headless and compares each one's summary line, and the hash
 # of every picture it showed (--pictures), with expected.txt; with --refresh writes expected.txt
-# anew instead (see refresh-expected.sh).
+# anew instead (see tools/demos/refresh-expected.sh).
 # Usage: replay_demos.sh BINARY GAME_DIR [--refresh]
 set -euo pipefail
 binary=$(realpath "$1")
@@ -31,7 +31,7 @@ if [[ -n "$refresh" ]]; then
 fi
 if ! diff -u "$here/expected.txt" "$work/actual.txt" >&2; then
   echo "FAIL: a replay ended elsewhere than expected.txt says (after a deliberate rule change:" \
-    "tests/demos/refresh-expected.sh BUILD_DIR)" >&2
+    "tools/demos/refresh-expected.sh BUILD_DIR)" >&2
   exit 1
 fi
 echo "PASS: $(wc -l <"$work/actual.txt") demos replay into their expected states"

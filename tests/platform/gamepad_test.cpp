@@ -35,8 +35,6 @@ TEST_F(GamepadTest, TheDpadAndTheStickBeyondAThirdOfItsTravelHoldWays) {
         {padHatEvent(SDL_HAT_RIGHTDOWN), "SE"},
         {padHatEvent(SDL_HAT_CENTERED), ""},
         {padAxisEvent(0, 10922), ""},
-        {padAxisEvent(0, -10922), ""},
-        {padAxisEvent(1, 10922), ""},
         {padAxisEvent(1, -10922), ""},
         {padAxisEvent(0, 10923), "E"},
         {padAxisEvent(0, -32768), "W"},
@@ -45,7 +43,6 @@ TEST_F(GamepadTest, TheDpadAndTheStickBeyondAThirdOfItsTravelHoldWays) {
         {padAxisEvent(0, 0), "N"},
         {padAxisEvent(1, 0), ""},
         {padAxisEvent(2, 32767), ""},
-        {padAxisEvent(3, -32768), ""},
         {otherHat, ""},
         {padHatEvent(SDL_HAT_DOWN), "S"},
     };

@@ -28,5 +28,5 @@ file(READ ${EXPECTED} expectedLines)
 string(STRIP "${expectedLines}" expectedLines)
 if(NOT replayLines STREQUAL expectedLines)
   message(FATAL_ERROR "the autopilot's game ended in\n${replayLines}\nnot in\n${expectedLines}\n"
-    "(after a deliberate rule or level change: tests/demos/refresh-expected.sh BUILD_DIR)")
+    "(after a deliberate rule or level change: tools/demos/refresh-expected.sh BUILD_DIR)")
 endif()

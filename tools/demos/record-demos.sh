@@ -91,4 +91,4 @@ finish
 "$build/tools/demos/pad_demo" "$build/game" "$here/pad-play.demo" >/dev/null
 echo "recorded $here/pad-play.demo"
 
-exec bash "$here/refresh-expected.sh" "$build"
+exec bash "$(dirname "$0")/refresh-expected.sh" "$build"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Fuzzes one target with libFuzzer (clang, AddressSanitizer and UndefinedBehaviorSanitizer) for a
 # given time, starting from its corpus and adding what it finds there.
-#   tests/fuzz/run.sh level|image|demo SECONDS [BUILD_DIR]
+#   tools/fuzz/run.sh level|image|demo SECONDS [BUILD_DIR]
 # Needs clang and libclang-rt-14-dev, and a built game (./test) for the library's sources and
 # the pictures that seed the image target. Prints executions per second and in total.
 set -euo pipefail
@@ -14,7 +14,11 @@ mkdir -p "$out"
 flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
        -I"$root/src" -I"$root/tools/levelcheck" $(pkg-config --cflags sdl))
 libs=($(pkg-config --libs sdl SDL_image SDL_mixer SDL_ttf))
-sources=("$root"/src/*/*.cpp)
+# The whole game library: every floor but the program's own main.
+sources=()
+for source in "$root"/src/*/*.cpp; do
+  [[ $source == */app/main.cpp ]] || sources+=("$source")
+done
 case "$target" in
   level) extra=("$root"/tools/levelcheck/{chase_report,level_checks,level_problem,maze_reach}.cpp) ;;
   image | demo) extra=() ;;
