@@ -3,6 +3,7 @@
 #include "app/game_loop.h"
 #include "app/level_progression.h"
 #include "app/run_game.h"
+#include "app/state_hash.h"
 #include "maze/maze_drawing.h"
 #include "platform/video.h"
 #include "rules/contacts.h"
@@ -10,6 +11,7 @@
 #include "support/game_fixture.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <unistd.h>
 
 namespace {
@@ -81,6 +83,11 @@ TEST_F(StartupTest, AMissingLevelFileEndsTheGameWithStatusOne) {
     testing::internal::CaptureStderr();
     const int status = runGame(0, nullptr);
     const std::string report = testing::internal::GetCapturedStderr();
+    // A demo tells a missing level file from an empty one.
+    const uint64_t missing = levelFilesHash();
+    std::ofstream("level1.txt").close();
+    EXPECT_NE(levelFilesHash(), missing);
+    std::remove("level1.txt");
     EXPECT_EQ(chdir(TAMBERLO_GAME_DIR), 0);
     rmdir(folder);
     EXPECT_EQ(status, 1);

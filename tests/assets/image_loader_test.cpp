@@ -3,6 +3,7 @@
 #include "assets/image_loader.h"
 #include "support/game_fixture.h"
 
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -36,6 +37,14 @@ TEST_F(GameTest, PicturesOfAnotherSizeOrCutShortAreRefusedAndReported) {
 
     std::ifstream in("images/player/E0.bmp", std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    // Rows stored top-down (a negative height) are the same size.
+    std::string topDown = bytes;
+    const Sint32 height = -tileSize;
+    std::memcpy(topDown.data() + 22, &height, sizeof height);
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << topDown;
+    EXPECT_EQ(loadReport(path, picture), "");
+    EXPECT_NE(picture, nullptr);
+    releaseSurface(picture);
     for (size_t cut : {size_t{20}, size_t{100}, bytes.size() - 1}) {
         std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes.substr(0, cut);
         report = loadReport(path, picture);
