@@ -128,6 +128,10 @@ TEST_F(EnemyMovementTest, OnlyTheNorthSouthAndSeekMarksCountInTheLowerRow) {
     EXPECT_EQ(enemy.direction, South);
     EXPECT_EQ(hintAt(132, 68), SouthMark);
     EXPECT_EQ(hintAt(132, 64), -1);
+    // Across, the box covers its own column, and the next only once it reaches into it.
+    setMaze({"", "", "     s"});
+    EXPECT_EQ(hintAt(128, 64), -1);
+    EXPECT_EQ(hintAt(129, 64), SouthMark);
 }
 
 } // namespace
