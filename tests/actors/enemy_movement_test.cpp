@@ -132,6 +132,9 @@ TEST_F(EnemyMovementTest, OnlyTheNorthSouthAndSeekMarksCountInTheLowerRow) {
     setMaze({"", "", "     s"});
     EXPECT_EQ(hintAt(128, 64), -1);
     EXPECT_EQ(hintAt(129, 64), SouthMark);
+    setMaze({"", "", "", "     s"});
+    EXPECT_EQ(hintAt(128, 68), -1);
+    EXPECT_EQ(hintAt(129, 68), SouthMark);
 }
 
 } // namespace
