@@ -33,4 +33,8 @@ for args in "--frobnicate" "--record" "--replay" "--replay --realtime" "--realti
   [[ $status == 2 && -z $out && $err == "tamberlo-adventure: "* && $err == *Usage:* ]] ||
     fail "'$args': status $status, out '$out', err '$err'"
 done
+# A one-letter FILE is a file like any other: here one that is not there.
+run --replay x
+[[ $status == 2 && $err == "tamberlo-adventure: x: cannot read the demo" ]] ||
+  fail "'--replay x': status $status, err '$err'"
 echo "PASS: help, version and wrong command lines"
