@@ -32,8 +32,14 @@ TEST_F(GameTest, PicturesOfAnotherSizeOrCutShortAreRefusedAndReported) {
     EXPECT_EQ(picture, nullptr);
     EXPECT_NE(report.find(path), std::string::npos) << report;
     EXPECT_NE(report.find("16 x 24"), std::string::npos) << report;
-    report = loadReport("images/options.png", picture);
-    EXPECT_NE(report.find("it is 800 x 600 pixels, 32 x 32 expected"), std::string::npos) << report;
+    // A PNG's size is read from its header, before any decoding: a huge one is never decoded.
+    std::ifstream png("images/options.png", std::ios::binary);
+    std::string huge{std::istreambuf_iterator<char>(png), std::istreambuf_iterator<char>()};
+    huge.replace(16, 8, std::string("\0\0\x75\x30\0\0\x75\x30", 8));
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << huge;
+    report = loadReport(path, picture);
+    EXPECT_NE(report.find("it is 30000 x 30000 pixels, 32 x 32 expected"), std::string::npos)
+        << report;
 
     std::ifstream in("images/player/E0.bmp", std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
