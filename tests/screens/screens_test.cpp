@@ -4,6 +4,7 @@
 // (tests/demos).
 #include "platform/gamepad.h"
 #include "screens/hud.h"
+#include "screens/intro_regions.h"
 #include "support/game_fixture.h"
 
 #include <functional>
@@ -13,6 +14,14 @@ namespace {
 using ScreensTest = GameTest;
 
 // A tap shorter than a pass leaves only its press in the queue: the button is never seen down.
+// The intro's zones start below y 400, split at x 300, which belongs to neither.
+TEST(IntroZones, EdgesBelongToNoZone) {
+    EXPECT_EQ(menuRegionAt(299, 401, false), PlayZone);
+    EXPECT_EQ(menuRegionAt(301, 401, false), ControlsZone);
+    EXPECT_EQ(menuRegionAt(299, 400, false), Idle);
+    EXPECT_EQ(menuRegionAt(300, 500, true), Pressed);
+}
+
 TEST_F(ScreensTest, AQuickClickOnPlayIsNotLost) {
     scripted::movePointer(100, 550);
     SDL_Event press{};
