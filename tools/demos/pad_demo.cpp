@@ -1,5 +1,6 @@
-// Records pad-play.demo: a game played with the pad alone through the in-memory platform. From
-// the intro, Y opens the controls page and A plays; on level 1 the d-pad and the stick steer
+// Records pad-play.demo: a game played with the pad through the in-memory platform. On the
+// intro the mouse's button is held twice outside the zones, then Y opens the controls page and
+// A plays; on level 1 the d-pad and the stick steer
 // to a bomb (a stick inside its dead zone steers nothing), A drops it and sets it off, B warps,
 // Start pauses and resumes, Back gives a life up; then the window closes.
 //   pad_demo GAME_DIR DEMO_FILE
@@ -51,15 +52,20 @@ void closeWindow() {
     input.events.push_back(event);
 }
 
-// The intro's passes, then the controls page's: level 1's first frame is present 11.
-constexpr int levelStart = 11;
+// The intro's passes, then the controls page's: level 1's first frame is present 15.
+constexpr int levelStart = 15;
 
 // What happens after which present, from the first picture of the intro. On level 1 the player
 // starts three tiles left of a wall: east then north round it, then west to the bomb above.
 void scriptThePad() {
     const std::pair<int, std::function<void()>> steps[] = {
-        {5, [] { pressPadButton(PadY); }},
-        {9, [] { pressPadButton(PadA); }},
+        // The mouse's left button held outside the zones twice: the stretch sound each time.
+        {1, [] { input.buttons = SDL_BUTTON(SDL_BUTTON_LEFT); }},
+        {3, [] { input.buttons = 0; }},
+        {4, [] { input.buttons = SDL_BUTTON(SDL_BUTTON_LEFT); }},
+        {6, [] { input.buttons = 0; }},
+        {9, [] { pressPadButton(PadY); }},
+        {13, [] { pressPadButton(PadA); }},
         {levelStart, [] { movePadHat(SDL_HAT_RIGHTUP); }},
         {levelStart + 19,
          [] {
