@@ -55,16 +55,17 @@ TEST_F(GamepadTest, TheDpadAndTheStickBeyondAThirdOfItsTravelHoldWays) {
     EXPECT_EQ(held(), "");
 }
 
-TEST_F(GamepadTest, AStickLetGoDuringThePauseIsLetGoInPlay) {
+TEST_F(GamepadTest, AStickLetGoDuringThePauseIsLetGoInPlayAndEscapeThereQuits) {
     scripted::movePadAxis(0, 20000);
     takeAll();
     ASSERT_EQ(held(), "E");
     scripted::afterPresents(1, [] {
         scripted::movePadAxis(0, 0);
-        scripted::pressKey(SDLK_p);
+        scripted::pressKey(SDLK_ESCAPE);
     });
     frontEnd.runPause();
     EXPECT_EQ(held(), "");
+    EXPECT_EQ(quitRequested, 1) << "Escape in the pause quits the game";
 }
 
 } // namespace
