@@ -5,6 +5,7 @@
 #include "platform/gamepad.h"
 #include "screens/hud.h"
 #include "screens/intro_regions.h"
+#include "screens/screen_events.h"
 #include "support/game_fixture.h"
 
 #include <functional>
@@ -14,12 +15,16 @@ namespace {
 using ScreensTest = GameTest;
 
 // A tap shorter than a pass leaves only its press in the queue: the button is never seen down.
-// The intro's zones start below y 400, split at x 300, which belongs to neither.
-TEST(IntroZones, EdgesBelongToNoZone) {
+// The intro's zones start below y 400, split at x 300; zones and buttons exclude their edges.
+TEST(IntroZones, EdgesBelongToNoZoneOrButton) {
     EXPECT_EQ(menuRegionAt(299, 401, false), PlayZone);
     EXPECT_EQ(menuRegionAt(301, 401, false), ControlsZone);
     EXPECT_EQ(menuRegionAt(299, 400, false), Idle);
     EXPECT_EQ(menuRegionAt(300, 500, true), Pressed);
+    EXPECT_FALSE(pointerOnButton(300, 501, 300, 500, 150, 50) ||
+                 pointerOnButton(301, 500, 300, 500, 150, 50));
+    EXPECT_TRUE(pointerOnButton(301, 501, 300, 500, 150, 50) &&
+                pointerOnButton(449, 549, 300, 500, 150, 50));
 }
 
 TEST_F(ScreensTest, AQuickClickOnPlayIsNotLost) {
