@@ -1,4 +1,5 @@
-// An actor whose pictures could not be loaded draws nothing in any state, and never reads them.
+// An actor whose pictures could not be loaded draws nothing in any state, and never reads them;
+// a punched one turns a quarter only once more than 150 ms have passed, round and round.
 #include "support/game_fixture.h"
 
 namespace {
@@ -12,6 +13,18 @@ TEST_F(GameTest, AnActorWithoutPicturesDrawsNothingInAnyState) {
         ghost.draw();
     }
     EXPECT_EQ(pixelsOf(marker, rect(0, 0, windowWidth, windowHeight)), windowWidth * windowHeight);
+}
+
+TEST_F(GameTest, APunchedActorTurnsOnlyAfterMoreThan150Ms) {
+    player.phaseCounter = 3;
+    player.lastFrameTick = 1000;
+    scripted::script.now = 1150;
+    player.drawPunched();
+    EXPECT_EQ(player.phaseCounter, 3);
+    scripted::script.now = 1151;
+    player.drawPunched();
+    EXPECT_EQ(player.phaseCounter, 0);
+    EXPECT_EQ(player.lastFrameTick, 1151u);
 }
 
 } // namespace

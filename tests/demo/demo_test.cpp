@@ -9,6 +9,7 @@
 #include "platform/virtual_platform.h"
 #include "support/game_fixture.h"
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -324,6 +325,20 @@ TEST_F(DemoTest, AReplayEndsInTheRecordedStateAndStopsWhereTheGameLeavesTheDemo)
     lines = unsealed(text);
     lines[2] = "seed 6";
     EXPECT_NE(replay(sealed(lines)), recorded);
+}
+
+// A replay in a window keeps the recorded clock's pace; a headless one does not wait.
+TEST_F(DemoTest, OnlyARealtimeReplayWaitsForTheRecordedClock) {
+    for (bool realtime : {false, true}) {
+        Demo demo;
+        demo.reads = {{DemoTag::Clock, 1, {1000}}, {DemoTag::Clock, 1, {300}}};
+        startReplay(demo, realtime);
+        const auto began = std::chrono::steady_clock::now();
+        EXPECT_EQ(platform.getTicks() + platform.getTicks(), 2300u);
+        const auto waited = std::chrono::steady_clock::now() - began;
+        finishReplay();
+        EXPECT_EQ(waited >= std::chrono::milliseconds(290), realtime);
+    }
 }
 
 TEST_F(DemoTest, TheStateHashSeesEveryPartOfTheGameState) {

@@ -5,6 +5,7 @@
 #include "platform/gamepad.h"
 #include "screens/hud.h"
 #include "screens/intro_regions.h"
+#include "screens/menu_layout.h"
 #include "screens/screen_events.h"
 #include "support/game_fixture.h"
 
@@ -151,6 +152,37 @@ TEST_F(ScreensTest, LateLabelsAndNegativeCounters) {
     scripted::script.now = levelStart + 5100;
     drawHud();
     EXPECT_EQ(pixelsOf(marker, rect(10, 0, 60, 32)), 60 * 32) << "the labels came twice";
+}
+
+// From the play zone onto its button, the lit button must reach the window, not only the
+// runners' area (which a whole present also covers).
+TEST_F(ScreensTest, APointerMovedOntoAButtonPresentsIt) {
+    static SDL_Rect shown;
+    shown = rect(0, 0, windowWidth, windowHeight);
+    platform.updateRects = [](SDL_Surface*, int count, SDL_Rect* rects) {
+        shown = count > 0 ? rects[0] : SDL_Rect{};
+        scripted::presented();
+    };
+    scripted::movePointer(250, 450);
+    scripted::afterPresents(1, [] { scripted::movePointer(menuPlayX + 1, menuButtonY + 1); });
+    scripted::afterPresents(2, [] {
+        EXPECT_TRUE(shown.x <= menuPlayX && shown.x + shown.w >= menuPlayX + 150 &&
+                    shown.y <= menuButtonY && shown.y + shown.h >= menuButtonY + 50);
+        scripted::queueQuit();
+    });
+    frontEnd.runIntroMenu();
+}
+
+// The victory texts take turns in white, red and blue, a new one every 20 passes.
+TEST_F(ScreensTest, VictoryTextsComeInWhiteThenRedThenBlue) {
+    for (auto [passes, rgb] : {std::pair{20, 0xFFFFFFu}, {21, 0xFF0000u}, {41, 0x0000FFu}}) {
+        resetGameState();
+        scripted::afterPresents(passes - 1, [] { scripted::queueQuit(); });
+        frontEnd.runVictory();
+        // A solid text's ink is the second colour of its palette.
+        const SDL_Color ink = frontEnd.textSurface->format->palette->colors[1];
+        EXPECT_EQ(Uint32(ink.r << 16 | ink.g << 8 | ink.b), rgb) << passes;
+    }
 }
 
 } // namespace
