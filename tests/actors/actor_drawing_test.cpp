@@ -18,13 +18,12 @@ TEST_F(GameTest, AnActorWithoutPicturesDrawsNothingInAnyState) {
 TEST_F(GameTest, APunchedActorTurnsOnlyAfterMoreThan150Ms) {
     player.phaseCounter = 3;
     player.lastFrameTick = 1000;
-    scripted::script.now = 1150;
-    player.drawPunched();
-    EXPECT_EQ(player.phaseCounter, 3);
-    scripted::script.now = 1151;
-    player.drawPunched();
-    EXPECT_EQ(player.phaseCounter, 0);
-    EXPECT_EQ(player.lastFrameTick, 1151u);
+    for (Uint32 now : {1150u, 1151u}) {
+        scripted::script.now = now;
+        player.drawPunched();
+    }
+    EXPECT_EQ(player.phaseCounter, 0) << "one quarter turn, from the last heading to the first";
+    EXPECT_EQ(player.lastFrameTick, 1151u) << "turned at 150 ms";
 }
 
 } // namespace

@@ -48,8 +48,8 @@ std::string sealed(const std::vector<std::string>& lines) {
 }
 
 // A key press with a modifier (Alt+Enter switches full screen), a pointer move, one without a
-// modifier, and the pad's
-// stick at its far end, its d-pad, a button pressed and one let go.
+// modifier, a focus change, and the pad's stick at its far end, its d-pad, a button pressed and
+// one let go.
 std::vector<SDL_Event> someEvents() {
     std::vector<SDL_Event> events(2, SDL_Event{});
     events.push_back(keyPressEvent(SDLK_a));

@@ -16,12 +16,6 @@ class BombsTest : public GameTest {
             place(*enemy, 700, 300);
         }
     }
-    // The bomb steps of one frame: blasts after the contacts, then the bombs' own update.
-    void bombFrame() {
-        applyBlasts();
-        SDL_FillRect(screen, nullptr, 0);
-        updateBombs();
-    }
 };
 
 // The player reaches a tile up to 32 pixels away, an enemy from a tenth further out. Near

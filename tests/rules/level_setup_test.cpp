@@ -5,27 +5,9 @@
 #include "rules/level_setup.h"
 #include "support/game_fixture.h"
 
-#include <array>
-
 namespace {
 
 constexpr Uint32 untouched = 0x123456;
-
-// Which of the pictures shows in the tile at (column, row): its index, or -1 when none or more
-// than one of them match.
-template <std::size_t N>
-int shownFrame(const std::array<SDL_Surface*, N>& pictures, int column, int row) {
-    int found = -1;
-    for (std::size_t i = 0; i < N; ++i) {
-        if (drawnAt(pictures[i], column * tileSize, row * tileSize)) {
-            if (found != -1) {
-                return -1;
-            }
-            found = static_cast<int>(i);
-        }
-    }
-    return found;
-}
 
 void fillUntouched() {
     SDL_FillRect(screen, nullptr, SDL_MapRGB(screen->format, 0x12, 0x34, 0x56));

@@ -157,8 +157,7 @@ TEST_F(ScreensTest, LateLabelsAndNegativeCounters) {
 // From the play zone onto its button, the lit button must reach the window, not only the
 // runners' area (which a whole present also covers).
 TEST_F(ScreensTest, APointerMovedOntoAButtonPresentsIt) {
-    static SDL_Rect shown;
-    shown = rect(0, 0, windowWidth, windowHeight);
+    static SDL_Rect shown = rect(0, 0, windowWidth, windowHeight);
     platform.updateRects = [](SDL_Surface*, int count, SDL_Rect* rects) {
         shown = count > 0 ? rects[0] : SDL_Rect{};
         scripted::presented();
@@ -171,18 +170,6 @@ TEST_F(ScreensTest, APointerMovedOntoAButtonPresentsIt) {
         scripted::queueQuit();
     });
     frontEnd.runIntroMenu();
-}
-
-// The victory texts take turns in white, red and blue, a new one every 20 passes.
-TEST_F(ScreensTest, VictoryTextsComeInWhiteThenRedThenBlue) {
-    for (auto [passes, rgb] : {std::pair{20, 0xFFFFFFu}, {21, 0xFF0000u}, {41, 0x0000FFu}}) {
-        resetGameState();
-        scripted::afterPresents(passes - 1, [] { scripted::queueQuit(); });
-        frontEnd.runVictory();
-        // A solid text's ink is the second colour of its palette.
-        const SDL_Color ink = frontEnd.textSurface->format->palette->colors[1];
-        EXPECT_EQ(Uint32(ink.r << 16 | ink.g << 8 | ink.b), rgb) << passes;
-    }
 }
 
 } // namespace
