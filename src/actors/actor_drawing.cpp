@@ -3,11 +3,10 @@
 #include "actors/actor.h"
 
 #include "assets/sprite_set.h"
+#include "core/game_random.h"
 #include "core/game_state.h"
 #include "platform/platform.h"
 #include "platform/video.h"
-
-#include <cstdlib>
 
 namespace {
 
@@ -144,7 +143,7 @@ void Actor::drawFlung() {
         x = homeX;
         y = homeY;
         setTimedState(Penned, penAfterFlightFrames, Active);
-        direction = (std::rand() % 2 != 0) ? East : West;
+        direction = (gameRandom() % 2 != 0) ? East : West;
         phaseCounter = 0;
     }
 }

@@ -5,11 +5,11 @@
 #include "actors/actor.h"
 #include "actors/probe.h"
 #include "assets/sound_bank.h"
+#include "core/game_random.h"
 #include "core/game_state.h"
 #include "maze/reach.h"
 #include "platform/gamepad.h"
 
-#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -85,8 +85,8 @@ bool warpPlayer() {
     // closed by walls would leave him stuck until the next warp.
     const ReachedCells reachable = cellsPlayerReaches(mazeGrid, cellsUnderPlayer());
     for (int32_t draw = 0; draw < warpMaxDraws; ++draw) {
-        const int32_t x = (std::rand() % mazeColumns) * tileSize;
-        int32_t y = (std::rand() % mazeRows) * tileSize;
+        const int32_t x = (gameRandom() % mazeColumns) * tileSize;
+        int32_t y = (gameRandom() % mazeRows) * tileSize;
         if (y < warpTopY) {
             y = warpTopY;
         }

@@ -16,7 +16,7 @@
 namespace {
 
 constexpr int demoErrorStatus = 2;
-// rand's own start: a recorded game draws what an unrecorded one would.
+// The random draws' own start: a recorded game draws what an unrecorded one would.
 constexpr uint32_t recordSeed = 1;
 // The dummy driver's depth-0 mode is 8-bit palettized; the game's pictures want true colour.
 constexpr int headlessDepth = 32;

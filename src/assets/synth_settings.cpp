@@ -1,5 +1,5 @@
 // The synthesizer that plays each music track: its settings (only the instruments a track
-// selects are read from the soundfont), and its making, which leaves the game's rand() alone.
+// selects are read from the soundfont).
 //
 // SDL_mixer plays MIDI through a FluidSynth synthesizer of its own per track, made from
 // new_fluid_settings() and the mixing rate, and offers no way to pass other settings. So the
@@ -13,8 +13,6 @@
 // Where SDL_mixer finds FluidSynth some other way, this is never called and nothing changes.
 #include <dlfcn.h>
 
-#include <cstdlib>
-
 extern "C" void* new_fluid_settings() {
     using Make = void* (*)();
     using SetInt = int (*)(void*, const char*, int);
@@ -26,27 +24,4 @@ extern "C" void* new_fluid_settings() {
         setInt(settings, "synth.chorus.active", 0);
     }
     return settings;
-}
-
-// A new synthesizer fills its dither tables from the C library's rand(), about 96,000 draws,
-// and the game draws its warps and flights from the same generator. So starting a track would
-// move the game's draws, and a game played without sound (no synthesizer) would draw otherwise
-// than the same game with sound, and a demo recorded on one would replay into another game.
-// The synthesizer is therefore made while rand() draws from a state of its own; the game's
-// state is set back afterwards exactly where it was.
-extern "C" void* new_fluid_synth(void* settings) {
-    using Make = void* (*)(void*);
-    static const auto make = reinterpret_cast<Make>(dlsym(RTLD_NEXT, "new_fluid_synth"));
-    if (make == nullptr) {
-        return nullptr;
-    }
-    constexpr unsigned synthSeed = 1;
-    static char synthState[128];
-    static bool synthStateMade = false;
-    char* gameState =
-        synthStateMade ? setstate(synthState) : initstate(synthSeed, synthState, sizeof synthState);
-    synthStateMade = true;
-    void* synth = make(settings);
-    setstate(gameState);
-    return synth;
 }

@@ -3,7 +3,7 @@
 //
 //   tamberlo-demo 1                 format version
 //   levels 0123456789abcdef         levelFilesHash() of the levels it was played on
-//   seed 1                          what rand was seeded with (1: as if never seeded)
+//   seed 1                          the random draws' seed (1: as if never seeded)
 //   t1000 m400,300,0*2 n            the reads up to the first present, one token each
 //   ...                             one line per present; the last line holds the reads after
 //   t28 t1                          the last present

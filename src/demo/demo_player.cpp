@@ -4,11 +4,12 @@
 
 #include "core/fnv_hash.h"
 
+#include "core/game_random.h"
 #include "platform/gamepad.h"
 #include "platform/pacing.h"
 #include "platform/platform.h"
 
-#include <cstdlib>
+#include <cstddef>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -206,7 +207,7 @@ void startReplay(Demo played, bool realtime, bool hashPictures) {
     replayClock = 0;
     paced = realtime;
     pacingStarted = false;
-    std::srand(demo.seed);
+    seedGameRandom(demo.seed);
     resetScreenPacing();
     resetPadState();
     platform.getTicks = &replayTicks;

@@ -19,10 +19,11 @@ class DemoDivergence : public std::runtime_error {
 // files whose hash is `levelHash`; the error says why a demo cannot be replayed.
 DemoParse loadDemo(const std::string& path, uint64_t levelHash);
 
-// Seeds rand as the recording did, forgets what the pad held, and installs the replaying seam over
-// SDL's. Headless, delays return at once; with `realtime` every clock reading waits until as much
-// real time has passed since the first as had passed in the recording, and presents keep the window
-// alive. With hashPictures, every presented picture is folded into replayedPicturesHash().
+// Seeds the random draws as the recording did, forgets what the pad held, and installs the
+// replaying seam over SDL's. Headless, delays return at once; with `realtime` every clock reading
+// waits until as much real time has passed since the first as had passed in the recording, and
+// presents keep the window alive. With hashPictures, every presented picture is folded into
+// replayedPicturesHash().
 void startReplay(Demo demo, bool realtime, bool hashPictures = false);
 
 // The hash of every picture presented so far, when asked for.

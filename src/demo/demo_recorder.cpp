@@ -2,6 +2,7 @@
 // so a game that does not record never passes through here.
 #include "demo/demo_recorder.h"
 
+#include "core/game_random.h"
 #include "demo/demo_format.h"
 #include "platform/gamepad.h"
 #include "platform/pacing.h"
@@ -9,7 +10,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <optional>
 
@@ -84,7 +84,7 @@ std::string startRecording(const std::string& path, uint32_t seed, uint64_t leve
     }
     writeFailed = false;
     writer.emplace(levelHash, seed);
-    std::srand(seed);
+    seedGameRandom(seed);
     resetScreenPacing();
     resetPadState();
     wrapped = platform;

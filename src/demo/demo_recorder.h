@@ -9,12 +9,12 @@
 #include <cstdint>
 #include <string>
 
-// Opens the file, seeds rand with `seed` (1 gives the sequence of a game that never seeds it),
-// writes `levelHash` (the hash of the level files the game is played on) into its header,
-// resets the screen pacing and the pad as at start-up and wraps the current `platform`: from now on
-// every clock reading, event, held-keys and pointer reading goes to the file, and every present
-// ends a line. Returns an empty string, or why the file cannot be written (nothing is wrapped
-// then). Records one game at a time.
+// Opens the file, seeds the random draws with `seed` (1 gives the sequence of a game that never
+// seeds it), writes `levelHash` (the hash of the level files the game is played on) into its
+// header, resets the screen pacing and the pad as at start-up and wraps the current `platform`:
+// from now on every clock reading, event, held-keys and pointer reading goes to the file, and every
+// present ends a line. Returns an empty string, or why the file cannot be written (nothing is
+// wrapped then). Records one game at a time.
 std::string startRecording(const std::string& path, uint32_t seed, uint64_t levelHash);
 
 // Presents recorded so far: the frames of play and the passes of the screens (menu, pause,

@@ -3,12 +3,12 @@
 #include "actors/actor.h"
 #include "assets/front_end.h"
 #include "assets/sound_bank.h"
+#include "core/game_random.h"
 #include "core/game_state.h"
 #include "platform/pacing.h"
 #include "platform/video.h"
 #include "screens/screen_events.h"
 
-#include <cstdlib>
 #include <iterator>
 
 namespace {
@@ -32,8 +32,8 @@ void FrontEnd::runVictory() {
         if (pass % passesPerText == 0) {
             area = SDL_Rect{0, 0, windowWidth, windowHeight};
             // The row is drawn before the column.
-            const int y = std::rand() % windowHeight;
-            const int x = std::rand() % windowWidth;
+            const int y = gameRandom() % windowHeight;
+            const int x = gameRandom() % windowWidth;
             // The colours take turns by the count of texts drawn, which never goes below zero,
             // so the turn always names a colour of the table.
             const int32_t turn = pass / passesPerText % phaseCount;

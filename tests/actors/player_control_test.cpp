@@ -2,6 +2,7 @@
 // may not).
 #include "actors/player_control.h"
 #include "app/key_handling.h"
+#include "core/game_random.h"
 #include "support/game_fixture.h"
 
 #include <map>
@@ -93,15 +94,15 @@ TEST_F(PlayerControlTest, AWarpWithNowhereToLandGivesUpAndChangesNothing) {
     place(player, 64, 32, East);
     player.warps = 2;
     scripted::pressKey(SDLK_z);
-    std::srand(3);
+    seedGameRandom(3);
     handleEvents();
     // It gave up after exactly 10000 draws of a column and a row.
-    const int next = std::rand();
-    std::srand(3);
+    const int next = gameRandom();
+    seedGameRandom(3);
     for (int draw = 0; draw < 2 * warpMaxDraws; ++draw) {
-        std::rand();
+        gameRandom();
     }
-    EXPECT_EQ(next, std::rand());
+    EXPECT_EQ(next, gameRandom());
     EXPECT_EQ(player.warps, 2);
     EXPECT_EQ(player.x, 64);
     EXPECT_EQ(player.y, 32);
