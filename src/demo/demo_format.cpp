@@ -2,6 +2,8 @@
 // demo or a message, reads nothing outside them and allocates no more than they hold.
 #include "demo/demo_format.h"
 
+#include "platform/key_numbers.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -25,7 +27,7 @@ struct TokenShape {
     int64_t high[maxValues];
 };
 
-constexpr int64_t lastKey = SDLK_LAST - 1;
+constexpr int64_t lastKey = portableKeyCount - 1;
 constexpr TokenShape shapes[] = {
     {DemoTag::Clock, 1, 1, {0}, {maxUint32}},
     {DemoTag::Pointer, 3, 3, {0, 0, 0}, {65535, 65535, 255}},
@@ -122,7 +124,7 @@ std::string readToken(std::string_view token, Demo& demo) {
             body.empty() || readPieces(body, ',', [&demo, first](std::string_view piece) {
                 int64_t key = 0;
                 if (!readNumber(piece, 0, lastKey, key) ||
-                    demo.heldKeys.size() - first >= SDLK_LAST) {
+                    demo.heldKeys.size() - first >= portableKeyCount) {
                     return false;
                 }
                 demo.heldKeys.push_back(static_cast<uint16_t>(key));
@@ -298,7 +300,7 @@ DemoRead eventRead(const SDL_Event& event) {
     case SDL_KEYDOWN:
     case SDL_KEYUP:
         set(event.type == SDL_KEYDOWN ? DemoTag::KeyDown : DemoTag::KeyUp,
-            {event.key.keysym.sym, event.key.keysym.mod});
+            {std::max(portableKeyOf(event.key.keysym.sym), 0), event.key.keysym.mod});
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
@@ -343,7 +345,7 @@ SDL_Event eventFromRead(const DemoRead& read) {
     case DemoTag::KeyUp:
         event.type = read.tag == DemoTag::KeyDown ? SDL_KEYDOWN : SDL_KEYUP;
         event.key.state = read.tag == DemoTag::KeyDown ? SDL_PRESSED : SDL_RELEASED;
-        event.key.keysym.sym = static_cast<SDLKey>(read.values[0]);
+        event.key.keysym.sym = platformKeyOf(static_cast<int>(read.values[0]));
         event.key.keysym.mod = static_cast<SDLMod>(read.values[1]);
         break;
     case DemoTag::ButtonDown:
@@ -403,8 +405,10 @@ void DemoWriter::clock(Uint32 ticks) {
 
 void DemoWriter::keys(const Uint8* state, int count) {
     std::string token = "k";
-    for (int key = 0; state != nullptr && key < count && key < SDLK_LAST; ++key) {
-        if (state[key] != 0) {
+    for (int key = 0; state != nullptr && key < portableKeyCount; ++key) {
+        const int platformKey = platformKeyOf(key);
+        if ((platformKey != SDLK_UNKNOWN || key == 0) && platformKey < count &&
+            state[platformKey] != 0) {
             if (token.size() > 1) {
                 token += ',';
             }

@@ -6,6 +6,7 @@
 
 #include "core/game_random.h"
 #include "platform/gamepad.h"
+#include "platform/key_numbers.h"
 #include "platform/pacing.h"
 #include "platform/platform.h"
 
@@ -113,7 +114,7 @@ Uint8* replayKeyState(int* count) {
     const DemoRead& read = take(DemoTag::Keys);
     std::memset(heldKeys, 0, sizeof heldKeys);
     for (int64_t i = 0; i < read.values[1]; ++i) {
-        heldKeys[demo.heldKeys[static_cast<size_t>(read.values[0] + i)]] = 1;
+        heldKeys[platformKeyOf(demo.heldKeys[static_cast<size_t>(read.values[0] + i)])] = 1;
     }
     if (count != nullptr) {
         *count = SDLK_LAST;
