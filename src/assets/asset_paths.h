@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/shared_types.h"
+#include "platform/platform.h"
 
 namespace assetPath {
 
@@ -79,7 +80,7 @@ inline constexpr const char* warpEffect = "sounds/sfx/warp.wav";
 inline constexpr const char* trackNames[] = {"music",  "level1", "level2",   "level3",
                                              "level4", "level5", "gameover2"};
 inline std::string track(int32_t index) {
-    return std::string("sounds/music/") + trackNames[index] + ".mid";
+    return std::string("sounds/music/") + trackNames[index] + musicFileSuffix;
 }
 
 } // namespace assetPath

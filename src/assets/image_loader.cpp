@@ -3,6 +3,7 @@
 
 #include "assets/asset_paths.h"
 #include "core/report.h"
+#include "platform/video.h"
 
 #include <SDL_image.h>
 #include <algorithm>
@@ -119,15 +120,18 @@ bool isGamePictureFormat(const std::vector<Uint8>& bytes) {
 
 bool readWholeFile(const char* path, std::vector<Uint8>& bytes) {
     bytes.clear();
-    SDL_RWops* file = SDL_RWFromFile(path, "rb");
+    // Read with the C library, which every platform's files answer (the browser's SDL has no
+    // reader for its file handles); a file that cannot be opened is described as SDL does.
+    std::FILE* file = std::fopen(path, "rb");
     if (file == nullptr) {
+        SDL_SetError("Couldn't open %s", path);
         return false;
     }
     Uint8 block[4096];
-    for (int got = 0; (got = SDL_RWread(file, block, 1, sizeof block)) > 0;) {
+    for (size_t got = 0; (got = std::fread(block, 1, sizeof block, file)) > 0;) {
         bytes.insert(bytes.end(), block, block + got);
     }
-    SDL_RWclose(file);
+    std::fclose(file);
     return true;
 }
 
@@ -165,7 +169,7 @@ SDL_Surface* loadImage(const char* path, PictureSize expected) {
     }
     SDL_Surface* converted = packedToScreen(loaded);
     if (converted == nullptr) {
-        converted = SDL_DisplayFormat(loaded);
+        converted = screenCopy(loaded);
     }
     SDL_FreeSurface(loaded);
     if (converted == nullptr) {
@@ -176,7 +180,7 @@ SDL_Surface* loadImage(const char* path, PictureSize expected) {
 
 void setMagentaKey(SDL_Surface* surface) {
     if (surface != nullptr) {
-        SDL_SetColorKey(surface, SDL_SRCCOLORKEY, SDL_MapRGB(surface->format, 255, 0, 255));
+        makeSeeThrough(surface, 255, 0, 255);
     }
 }
 

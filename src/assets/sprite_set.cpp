@@ -4,6 +4,7 @@
 #include "assets/asset_paths.h"
 #include "assets/image_loader.h"
 #include "core/shared_types.h"
+#include "platform/video.h"
 
 #include <initializer_list>
 #include <string>
@@ -43,7 +44,7 @@ void SpriteSet::loadSprites(int32_t look) {
         }
         for (int32_t i = 0; i < framesPerHeading; ++i) {
             SDL_Surface* north = frames[NorthFirst + i];
-            frames[SouthFirst + i] = north != nullptr ? SDL_DisplayFormat(north) : nullptr;
+            frames[SouthFirst + i] = north != nullptr ? screenCopy(north) : nullptr;
         }
     }
     for (int32_t i = 0; i < framesPerHeading; ++i) {

@@ -24,3 +24,11 @@ extern Platform platform;
 
 // The seam as the shipped game uses it: straight through to SDL.
 Platform sdlPlatform();
+
+// The music's files: note files that SDL_mixer plays through a synthesizer on the desktop, and
+// in a web page Ogg Vorbis recordings of them, which the browser plays.
+#ifdef __EMSCRIPTEN__
+inline constexpr const char* musicFileSuffix = ".ogg";
+#else
+inline constexpr const char* musicFileSuffix = ".mid";
+#endif

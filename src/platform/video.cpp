@@ -6,6 +6,7 @@
 #include "core/report.h"
 #include "core/shared_types.h"
 #include "platform/platform.h"
+#include "platform/web_canvas.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -41,7 +42,7 @@ bool isDisplaylessDriver(const char* name) {
 } // namespace
 
 const char* missingDisplayReason() {
-#if defined(__unix__) && !defined(__APPLE__)
+#if defined(__unix__) && !defined(__APPLE__) && !defined(__EMSCRIPTEN__)
     if (isSet("SDL_VIDEODRIVER")) {
         return nullptr;
     }
@@ -57,7 +58,7 @@ void initVideo(SDL_Surface* (*loadIcon)()) {
     if (const char* reason = missingDisplayReason()) {
         failInit(reason);
     }
-#if defined(__unix__) && !defined(__APPLE__)
+#if defined(__unix__) && !defined(__APPLE__) && !defined(__EMSCRIPTEN__)
     // With a display named but not reachable, SDL would try other drivers down to a text
     // terminal; asking for X11 alone makes it fail cleanly instead.
     if (!driverChosen) {
@@ -85,6 +86,9 @@ void initVideo(SDL_Surface* (*loadIcon)()) {
         fatal("Unable to set 800x600 video: %s", SDL_GetError());
     }
     SDL_WM_SetCaption(windowTitle, nullptr);
+#ifdef __EMSCRIPTEN__
+    webOpenScreen();
+#endif
 }
 
 namespace {
@@ -210,11 +214,16 @@ int blitAt(SDL_Surface* surface, Sint16 x, Sint16 y) {
         return -1;
     }
     forgetCellsUnder(x, y, surface->w, surface->h);
+#ifdef __EMSCRIPTEN__
+    const SDL_Rect whole = wholeOf(surface);
+    return webBlit(surface, &whole, x, y);
+#else
     if (copyOpaque(surface, x, y, wholeOf(surface))) {
         return 0;
     }
     SDL_Rect destination{x, y, 0, 0};
     return SDL_UpperBlit(surface, nullptr, screen, &destination);
+#endif
 }
 
 int blitRegion(SDL_Surface* surface, Sint16 x, Sint16 y, Uint16 w, Uint16 h) {
@@ -223,8 +232,12 @@ int blitRegion(SDL_Surface* surface, Sint16 x, Sint16 y, Uint16 w, Uint16 h) {
     }
     forgetCellsUnder(x, y, w, h);
     SDL_Rect source{x, y, w, h};
+#ifdef __EMSCRIPTEN__
+    return webBlit(surface, &source, x, y);
+#else
     SDL_Rect destination{x, y, 0, 0};
     return SDL_UpperBlit(surface, &source, screen, &destination);
+#endif
 }
 
 int blitCell(SDL_Surface* surface, Sint16 x, Sint16 y) {
@@ -256,4 +269,37 @@ int blitCell(SDL_Surface* surface, Sint16 x, Sint16 y) {
 void forgetDrawnCells() {
     forgetCellsUnder(0, 0, windowWidth, cellRows * tileSize);
     knownChanges.clear();
+}
+
+SDL_Surface* screenCopy(SDL_Surface* picture) {
+#ifdef __EMSCRIPTEN__
+    return webCopy(picture);
+#else
+    return SDL_DisplayFormat(picture);
+#endif
+}
+
+void makeSeeThrough(SDL_Surface* picture, Uint8 red, Uint8 green, Uint8 blue) {
+#ifdef __EMSCRIPTEN__
+    webSeeThrough(picture, static_cast<Uint32>(red) << 16 | static_cast<Uint32>(green) << 8 | blue);
+#else
+    SDL_SetColorKey(picture, SDL_SRCCOLORKEY, SDL_MapRGB(picture->format, red, green, blue));
+#endif
+}
+
+void clipScreen(const SDL_Rect* area) {
+#ifdef __EMSCRIPTEN__
+    // The browser's SDL keeps the clip to itself; the game's own drawing reads it here.
+    SDL_Rect whole{0, 0, static_cast<Uint16>(screen->w), static_cast<Uint16>(screen->h)};
+    SDL_Rect clip = area != nullptr ? *area : whole;
+    const int left = std::max(0, static_cast<int>(clip.x));
+    const int top = std::max(0, static_cast<int>(clip.y));
+    const int right = std::min(screen->w, clip.x + static_cast<int>(clip.w));
+    const int bottom = std::min(screen->h, clip.y + static_cast<int>(clip.h));
+    screen->clip_rect = SDL_Rect{static_cast<Sint16>(left), static_cast<Sint16>(top),
+                                 static_cast<Uint16>(std::max(0, right - left)),
+                                 static_cast<Uint16>(std::max(0, bottom - top))};
+#else
+    SDL_SetClipRect(screen, area);
+#endif
 }

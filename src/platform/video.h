@@ -29,3 +29,11 @@ int blitCell(SDL_Surface* surface, Sint16 x, Sint16 y);
 
 // Forgets what the cells show, for drawing onto the screen by any other way than the helpers.
 void forgetDrawnCells();
+
+// The screen's own copy of a picture, in the form it draws fastest, or null when none can be
+// made. The picture itself is left as it is.
+SDL_Surface* screenCopy(SDL_Surface* picture);
+// Makes the pixels of one colour of a picture see-through wherever it is drawn.
+void makeSeeThrough(SDL_Surface* picture, Uint8 red, Uint8 green, Uint8 blue);
+// Drawing onto the screen changes only the area from now on; null gives the whole screen back.
+void clipScreen(const SDL_Rect* area);

@@ -115,7 +115,7 @@ void FrontEnd::runIntroMenu() {
             area = SDL_Rect{0, 0, windowWidth, windowHeight};
             lastLook = look;
         }
-        SDL_SetClipRect(screen, &area);
+        clipScreen(&area);
         switch (region) {
         case PlayZone:
             if (playZoneSound) {
@@ -175,7 +175,7 @@ void FrontEnd::runIntroMenu() {
         }
         player.drawWalking();
         redEnemy.drawWalking();
-        SDL_SetClipRect(screen, nullptr);
+        clipScreen(nullptr);
         presentScreenArea(area);
         // The intro's music starts once the first picture is up: loading its synthesizer takes
         // longer than everything else before that picture. It starts even when this pass ends

@@ -1,0 +1,26 @@
+# The web build (emcmake cmake ...): the same game library and main, compiled to WebAssembly
+# with the browser's SDL, into tamberlo-adventure.js, .wasm and .data (the run directory's
+# files, which the page loads before the game starts). The data comes from a desktop build:
+# TAMBERLO_WEB_DATA names the folder to pack (scripts/web-site.sh assembles it).
+set(TAMBERLO_WEB_DATA "" CACHE PATH "The run directory's data files to pack into the page")
+if(NOT TAMBERLO_WEB_DATA)
+  message(FATAL_ERROR "TAMBERLO_WEB_DATA must name the data folder to pack")
+endif()
+
+add_compile_options(-Wall -Wextra -Werror -fexceptions)
+file(GLOB TAMBERLO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/*.cpp)
+# The synthesizer's settings are SDL_mixer's on the desktop; the browser plays recordings.
+list(REMOVE_ITEM TAMBERLO_SOURCES ${CMAKE_SOURCE_DIR}/src/assets/synth_settings.cpp)
+add_executable(tamberlo-adventure ${TAMBERLO_SOURCES})
+target_include_directories(tamberlo-adventure PRIVATE ${CMAKE_SOURCE_DIR}/src)
+set_source_files_properties(${CMAKE_SOURCE_DIR}/src/app/command_line.cpp PROPERTIES
+  COMPILE_DEFINITIONS TAMBERLO_VERSION="${PROJECT_VERSION}")
+# ASYNCIFY lets the game's frame loop sleep in SDL_Delay while the page goes on; exceptions
+# carry a replay that leaves its demo back to the game; stb_image decodes the pictures from
+# their bytes as the game reads them; the exit is reported to the page.
+target_link_options(tamberlo-adventure PRIVATE
+  -fexceptions -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sSTB_IMAGE=1 -sALLOW_MEMORY_GROWTH=1
+  -sEXIT_RUNTIME=1 -sFORCE_FILESYSTEM=1 "-sEXPORTED_RUNTIME_METHODS=['FS','callMain']"
+  "-sEXPORTED_FUNCTIONS=['_main','_malloc','_free','_stbi_load','_stbi_load_from_memory','_stbi_image_free']"
+  --preload-file ${TAMBERLO_WEB_DATA}@/)
+set_target_properties(tamberlo-adventure PROPERTIES SUFFIX ".js")

@@ -1,0 +1,110 @@
+// The game's own drawing in a web page: 32-bit pixels with the alpha byte as the see-through
+// mark (0: see-through), which is how the browser's SDL lays out every surface.
+#include "platform/web_canvas.h"
+
+#ifdef __EMSCRIPTEN__
+
+#include "core/game_state.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr Uint32 alphaMask = 0xFF000000u;
+
+Uint32 rgbOf(const SDL_PixelFormat* format, Uint32 pixel) {
+    Uint8 r = 0;
+    Uint8 g = 0;
+    Uint8 b = 0;
+    SDL_GetRGB(pixel, const_cast<SDL_PixelFormat*>(format), &r, &g, &b);
+    return static_cast<Uint32>(r) << 16 | static_cast<Uint32>(g) << 8 | b;
+}
+
+} // namespace
+
+void webOpenScreen() {
+    // Locking reads the canvas back unless the page says the screen is only ever written.
+    EM_ASM(Module.screenIsReadOnly = true;);
+    SDL_LockSurface(screen);
+}
+
+void webPresent() {
+    SDL_UnlockSurface(screen);
+    SDL_LockSurface(screen);
+}
+
+bool webPixels(SDL_Surface* picture) {
+    if (picture->pixels == nullptr) {
+        SDL_LockSurface(picture);
+    }
+    return picture->pixels != nullptr && picture->format->BytesPerPixel == 4;
+}
+
+int webBlit(SDL_Surface* picture, const SDL_Rect* part, int x, int y) {
+    if (!webPixels(picture) || !webPixels(screen)) {
+        return -1;
+    }
+    SDL_Rect from = part != nullptr ? *part
+                                    : SDL_Rect{0, 0, static_cast<Uint16>(picture->w),
+                                               static_cast<Uint16>(picture->h)};
+    const SDL_Rect& clip = screen->clip_rect;
+    const int left = std::max({x, static_cast<int>(clip.x), x - static_cast<int>(from.x)});
+    const int top = std::max({y, static_cast<int>(clip.y), y - static_cast<int>(from.y)});
+    const int right = std::min(
+        {x + static_cast<int>(from.w), clip.x + static_cast<int>(clip.w), x - from.x + picture->w});
+    const int bottom = std::min(
+        {y + static_cast<int>(from.h), clip.y + static_cast<int>(clip.h), y - from.y + picture->h});
+    for (int row = top; row < bottom; ++row) {
+        const auto* in =
+            reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(picture->pixels) +
+                                            (row - y + from.y) * picture->pitch) +
+            (from.x - x);
+        auto* out =
+            reinterpret_cast<Uint32*>(static_cast<Uint8*>(screen->pixels) + row * screen->pitch);
+        for (int column = left; column < right; ++column) {
+            if ((in[column] & alphaMask) != 0) {
+                out[column] = in[column];
+            }
+        }
+    }
+    return 0;
+}
+
+void webSeeThrough(SDL_Surface* picture, Uint32 rgb) {
+    if (!webPixels(picture)) {
+        return;
+    }
+    for (int row = 0; row < picture->h; ++row) {
+        auto* pixel =
+            reinterpret_cast<Uint32*>(static_cast<Uint8*>(picture->pixels) + row * picture->pitch);
+        for (int column = 0; column < picture->w; ++column) {
+            if (rgbOf(picture->format, pixel[column]) == rgb) {
+                pixel[column] &= ~alphaMask;
+            }
+        }
+    }
+}
+
+SDL_Surface* webCopy(SDL_Surface* picture) {
+    if (!webPixels(picture)) {
+        return nullptr;
+    }
+    const SDL_PixelFormat* format = picture->format;
+    SDL_Surface* copy =
+        SDL_CreateRGBSurface(SDL_SWSURFACE, picture->w, picture->h, 32, format->Rmask,
+                             format->Gmask, format->Bmask, format->Amask);
+    if (copy == nullptr || !webPixels(copy)) {
+        return nullptr;
+    }
+    for (int row = 0; row < picture->h; ++row) {
+        std::memcpy(static_cast<Uint8*>(copy->pixels) + row * copy->pitch,
+                    static_cast<const Uint8*>(picture->pixels) + row * picture->pitch,
+                    static_cast<size_t>(picture->w) * 4);
+    }
+    return copy;
+}
+
+#endif
