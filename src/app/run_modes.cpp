@@ -57,7 +57,11 @@ int replayGame(const std::string& path, bool realtime, bool pictures, const Game
         setenv("SDL_VIDEODRIVER", "dummy", 1);
         setenv("SDL_AUDIODRIVER", "dummy", 1);
         platform.videoDepth = headlessDepth;
+        // Without a window nothing is shown: a web page would paint every frame on its canvas.
+        platform.flip = [](SDL_Surface*) { return 0; };
+        platform.updateRects = [](SDL_Surface*, int, SDL_Rect*) {};
     }
+    soundBank.mute(!realtime);
     startReplay(std::move(*parsed.demo), realtime, pictures);
     std::string summary;
     try {

@@ -95,11 +95,19 @@ SoundRequest SoundBank::requestFor(int32_t index) const {
 void SoundBank::playSound(int32_t index) {
     SoundRequest request = requestFor(index);
     if (request.chunk != nullptr) {
-        // Effects are told apart by their length in bytes.
-        for (int64_t word : {int64_t{1}, int64_t{request.chunk->alen}, int64_t{request.loops}}) {
+        // Effects are told apart by their length in bytes (in a web page, where the browser
+        // keeps the sounds and hands out numbers for them, by their index).
+#ifdef __EMSCRIPTEN__
+        const int64_t identity = index;
+#else
+        const int64_t identity = request.chunk->alen;
+#endif
+        for (int64_t word : {int64_t{1}, identity, int64_t{request.loops}}) {
             heard.add(word);
         }
-        Mix_PlayChannelTimed(-1, request.chunk, request.loops, -1);
+        if (!muted) {
+            Mix_PlayChannelTimed(-1, request.chunk, request.loops, -1);
+        }
         return;
     }
     if (request.track < 0 || !audioOpen) {
@@ -107,6 +115,9 @@ void SoundBank::playSound(int32_t index) {
     }
     for (int64_t word : {int64_t{2}, int64_t{request.track}, int64_t{request.plays}}) {
         heard.add(word);
+    }
+    if (muted) {
+        return;
     }
     if (request.track != musicTrack) {
         // The old track goes first, so that two synthesizers never live at once.

@@ -60,6 +60,9 @@ class SoundBank {
     // and every stop of the music since the sounds were loaded: what a player hears, in order,
     // whether or not the mixer had a free channel at that moment.
     uint64_t heardHash() const { return heard.value; }
+    // Silenced, the game still asks for its sounds and they are counted in heardHash, but none
+    // is started: a replay without a window has nobody to hear it and no time to lose on it.
+    void mute(bool silenced) { muted = silenced; }
 
     Mix_Chunk* crunchSound = nullptr;
     Mix_Chunk* explodeSound = nullptr;
@@ -80,6 +83,7 @@ class SoundBank {
     void unloadMusic();
 
     bool audioOpen = false;
+    bool muted = false;
     Fnv64 heard;
     Mix_Music* music = nullptr;
     SDL_RWops* musicSource = nullptr;

@@ -178,7 +178,7 @@ int replayFlip(SDL_Surface* surface) {
         // The window is shown, not played: its events are taken and dropped.
         SDL_PumpEvents();
     }
-    return sdl.flip(surface);
+    return underlying.flip(surface);
 }
 
 } // namespace
