@@ -6,9 +6,12 @@ bool toggleFullScreenOnKey(const SDL_keysym& key) {
     if (key.sym != SDLK_F11 && !(enter && (key.mod & KMOD_ALT) != 0)) {
         return false;
     }
+#ifndef __EMSCRIPTEN__
+    // In a web page the page itself switches (the browser's SDL would also lock the pointer).
     SDL_Surface* window = SDL_GetVideoSurface();
     if (window != nullptr) {
         SDL_WM_ToggleFullScreen(window);
     }
+#endif
     return true;
 }
