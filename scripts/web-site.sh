@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Builds the game's web site into build-web/site/: the page, the game compiled to WebAssembly
 # with its data, the two fonts and the icon. Any static web server can serve the folder.
-#   web-site.sh        (installs the missing Debian packages of web-packages.txt, builds the
-#                       desktop game with setup.sh for its data, then the site)
+#   web-site.sh            installs the missing Debian packages of web-packages.txt, builds the
+#                          desktop game with setup.sh for its data, then the site
+#   web-site.sh GAME_DIR   the same from the run directory of a desktop build already made
 # Steps whose inputs did not change are skipped: the music is rendered again only for a changed
 # MIDI file, and the game is linked again only when its data changed.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 out=$root/build-web
-game=$root/build/game
+game=${1:-}
 data=$out/data
 wasm=$out/wasm
 
@@ -35,7 +36,11 @@ if (( ${#plain[@]} + ${#special[@]} > 0 )); then
   done
 fi
 
-"$root/scripts/setup.sh"
+if [[ -z "$game" ]]; then
+  "$root/scripts/setup.sh"
+  game=$root/build/game
+fi
+game=$(cd "$game" && pwd)
 
 # The data: the desktop run directory's files without the program, and the music as Ogg Vorbis
 # (the browser cannot play MIDI) instead of MIDI. A file is copied only when its bytes changed,
