@@ -1,0 +1,318 @@
+// The game's web page in Debian's Chromium, driven by puppeteer-core: the intro as on the
+// desktop, a click on PLAY and walking in level 1, full screen and sound, quitting, and every
+// regression demo and the autopilot's whole game replayed in the page to the desktop's end.
+// Usage: node web_test.mjs SITE_DIR GAME_BINARY GAME_DIR SCREENSHOT_DIR
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import puppeteer from 'puppeteer-core';
+import { serve } from './static_server.mjs';
+
+const [siteDir, binary, gameDir, shots] = process.argv.slice(2).map((p) => path.resolve(p));
+const repo = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+const demoDir = path.join(repo, 'tests/demos');
+const demos = fs.readdirSync(demoDir).filter((name) => name.endsWith('.demo')).sort();
+// expected.txt: "NAME replay: ... pictures: HASH sounds: HASH" per demo.
+const expected = Object.fromEntries(
+  fs.readFileSync(path.join(demoDir, 'expected.txt'), 'utf8').trim().split('\n').map((line) => {
+    const [, name, replay, pictures] = /^(\S+) (replay: .*?) (pictures: \S+)/.exec(line);
+    return [name, { replay, pictures }];
+  }));
+
+let copy;
+let server;
+let base;
+let browser;
+
+// A test copy of the site that also holds the demos to replay.
+before(async () => {
+  copy = fs.mkdtempSync(path.join(os.tmpdir(), 'tamberlo-web-'));
+  fs.cpSync(siteDir, copy, { recursive: true });
+  for (const name of demos) fs.copyFileSync(path.join(demoDir, name), path.join(copy, name));
+  fs.mkdirSync(shots, { recursive: true });
+  server = await serve(copy);
+  base = `http://127.0.0.1:${server.address().port}/`;
+  browser = await puppeteer.launch({
+    executablePath: '/usr/bin/chromium', headless: 'new', args: ['--no-sandbox'],
+    protocolTimeout: 600000,
+  });
+});
+
+after(async () => {
+  if (browser) await browser.close();
+  if (server) server.close();
+  if (copy) fs.rmSync(copy, { recursive: true, force: true });
+});
+
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// Opens the page at a window size, keeping every console line and every problem: a console
+// error, an uncaught error, a failed request.
+async function open(query, width, height) {
+  const page = await browser.newPage();
+  await page.setViewport({ width, height });
+  const lines = [];
+  const problems = [];
+  page.on('console', (message) => {
+    if (message.type() === 'error') problems.push('console error: ' + message.text());
+    else if (message.type() === 'log') lines.push(message.text());
+  });
+  page.on('pageerror', (error) => problems.push('page error: ' + error.message));
+  page.on('requestfailed', (request) => problems.push('request failed: ' + request.url()));
+  page.on('response', (response) => {
+    if (response.status() >= 400) problems.push(`HTTP ${response.status()}: ${response.url()}`);
+  });
+  // What the page showed while loading, and every sound the browser was asked to play.
+  await page.evaluateOnNewDocument(() => {
+    window.statusTexts = [];
+    new MutationObserver(() => {
+      const status = document.getElementById('status');
+      if (status && window.statusTexts.at(-1) !== status.textContent) {
+        window.statusTexts.push(status.textContent);
+      }
+    }).observe(document, { subtree: true, childList: true, characterData: true });
+    window.soundsStarted = [];
+    const start = AudioBufferSourceNode.prototype.start;
+    AudioBufferSourceNode.prototype.start = function (...when) {
+      window.soundsStarted.push(this.buffer ? this.buffer.duration : 0);
+      return start.apply(this, when);
+    };
+  });
+  await page.goto(base + query);
+  return { page, lines, problems };
+}
+
+// Runs a function in the page as a script of its own would, with its arguments as JSON:
+// puppeteer's evaluate counts as a user's gesture, which would let sound start at once.
+const sessions = new WeakMap();
+async function inPage(page, fn, ...args) {
+  if (!sessions.has(page)) sessions.set(page, await page.target().createCDPSession());
+  const { result, exceptionDetails } = await sessions.get(page).send('Runtime.evaluate', {
+    expression: `(${fn})(...${JSON.stringify(args)})`, awaitPromise: true, returnByValue: true });
+  if (exceptionDetails) {
+    throw new Error(exceptionDetails.exception?.description || exceptionDetails.text);
+  }
+  return result.value;
+}
+
+// Share of the pixels of a region (x, y, w, h) of the canvas that are within 40 of the same
+// pixel of a desktop screenshot (docs/NAME.png), in every channel.
+async function likeness(page, name, [x, y, w, h]) {
+  if (!(await inPage(page, (name) => Boolean(window.desktopPictures?.[name]), name))) {
+    const png = fs.readFileSync(path.join(repo, 'docs', name + '.png')).toString('base64');
+    await inPage(page, async (name, png) => {
+      const bytes = Uint8Array.from(atob(png), (c) => c.charCodeAt(0));
+      const picture = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+      const desktop = new OffscreenCanvas(800, 600).getContext('2d');
+      desktop.drawImage(picture, 0, 0);
+      window.desktopPictures = { ...window.desktopPictures, [name]: desktop };
+    }, name, png);
+  }
+  return inPage(page, (name, x, y, w, h) => {
+    const want = window.desktopPictures[name].getImageData(x, y, w, h).data;
+    const got = document.getElementById('canvas').getContext('2d').getImageData(x, y, w, h).data;
+    let alike = 0;
+    for (let i = 0; i < got.length; i += 4) {
+      if ([0, 1, 2].every((c) => Math.abs(got[i + c] - want[i + c]) <= 40)) alike++;
+    }
+    return alike / (w * h);
+  }, name, x, y, w, h);
+}
+
+// The intro's picture above its menu (sky, title, enemies and Tamberlo) and level 1's maze
+// below the status line.
+const introArea = [0, 0, 800, 335];
+const mazeArea = [0, 40, 800, 560];
+
+async function waitFor(what, check, ms) {
+  const end = Date.now() + ms;
+  while (!(await check())) {
+    if (Date.now() > end) assert.fail('timed out waiting for ' + what);
+    await sleep(50);
+  }
+}
+
+// Where on the page a game pixel is shown.
+async function pagePoint(page, x, y) {
+  const box = await inPage(page, () => {
+    const rect = document.getElementById('canvas').getBoundingClientRect();
+    return { left: rect.left, top: rect.top, width: rect.width, height: rect.height };
+  });
+  return { x: box.left + (x * box.width) / 800, y: box.top + (y * box.height) / 600, box };
+}
+
+// Tamberlo's place in the maze: the middle of the pixels of his hat and shirt colours.
+function tamberlo(page) {
+  return inPage(page, () => {
+    const pixels = document.getElementById('canvas').getContext('2d').getImageData(0, 40, 800, 560).data;
+    const colours = [[217, 176, 106], [76, 196, 90]];
+    let count = 0, sumX = 0, sumY = 0;
+    for (let i = 0; i < pixels.length; i += 4) {
+      if (colours.some((c) => c.every((v, k) => Math.abs(pixels[i + k] - v) <= 8))) {
+        count++;
+        sumX += (i / 4) % 800;
+        sumY += 40 + Math.floor(i / 4 / 800);
+      }
+    }
+    return count < 20 ? null : { x: sumX / count, y: sumY / count };
+  });
+}
+
+async function introShown(page) {
+  return (await likeness(page, 'intro', introArea)) > 0.9;
+}
+
+test('the page shows its loading progress, then the intro as on the desktop, fitted and centred',
+  async (t) => {
+    const { page, problems } = await open('', 1000, 700);
+    await waitFor('the intro', () => introShown(page), 30000);
+    const shownAt = await inPage(page, () => performance.now());
+    t.diagnostic(`first intro picture ${(shownAt / 1000).toFixed(2)} s after the page was opened`);
+    await page.screenshot({ path: path.join(shots, 'web-intro.png') });
+    const { box } = await pagePoint(page, 0, 0);
+    const statusTexts = await inPage(page, () => window.statusTexts);
+    const hidden = await inPage(page, () => document.getElementById('loading').hidden);
+    assert.deepEqual({
+      fitted: [Math.round(box.left), Math.round(box.top), Math.round(box.width), box.height],
+      progress: statusTexts.some((text) => /\d+ % of \d+\.\d MB/.test(text)),
+      loadingPanelHidden: hidden,
+      problems,
+    }, { fitted: [33, 0, 933, 700], progress: true, loadingPanelHidden: true, problems: [] },
+    'status texts: ' + JSON.stringify(statusTexts));
+    await page.close();
+  });
+
+test('sound waits for the first key; Alt+Enter and F11 switch full screen and never reach the game',
+  async () => {
+    const { page, problems } = await open('', 800, 600);
+    await waitFor('the intro', () => introShown(page), 30000);
+    // Every effect and the intro's track have been decoded from the bytes in the game's files.
+    await waitFor('the sounds to be decoded', () => inPage(page, () => SDL.audios.every(
+      (sound) => !sound || !sound.webAudio || sound.webAudio.decodedBuffer)), 10000);
+    const decoded = await inPage(page, () => SDL.audios.filter(
+      (sound) => sound && sound.webAudio && sound.webAudio.decodedBuffer).length);
+    const effects = fs.readdirSync(path.join(gameDir, 'sounds/sfx')).length;
+    const before = await inPage(page, () => SDL.audioContext.state);
+
+    await page.keyboard.down('Alt');
+    await page.keyboard.press('Enter');
+    await page.keyboard.up('Alt');
+    await sleep(700);
+    const full = await inPage(page, () => document.fullscreenElement === document.documentElement);
+    const audio = await inPage(page, () => SDL.audioContext.state);
+    // Enter alone is PLAY on the intro: with Alt it must not have started the game.
+    const stillIntro = await introShown(page);
+    await page.keyboard.press('F11');
+    await sleep(700);
+    const windowed = await inPage(page, () => document.fullscreenElement === null);
+    assert.deepEqual(
+      { decoded: decoded > effects, before, full, audio, stillIntro, windowed, problems },
+      { decoded: true, before: 'suspended', full: true, audio: 'running', stillIntro: true,
+        windowed: true, problems: [] });
+    await page.close();
+  });
+
+test('a click on PLAY in a larger window starts level 1 with its music, the arrow keys walk ' +
+  'Tamberlo, and Q ends the game with an offer to play again', async (t) => {
+  const { page, problems } = await open('', 1000, 700);
+  await waitFor('the intro', () => introShown(page), 30000);
+  const play = await pagePoint(page, 85, 550);
+  await page.mouse.move(play.x, play.y);
+  await page.mouse.down();
+  await sleep(150);
+  await page.mouse.up();
+  await waitFor('level 1', async () => (await likeness(page, 'play', mazeArea)) > 0.9, 10000);
+  await page.screenshot({ path: path.join(shots, 'web-level1.png') });
+  const sounds = await inPage(page, () => ({
+    state: SDL.audioContext.state, started: window.soundsStarted }));
+  t.diagnostic('sounds started (seconds long): ' + sounds.started.map((s) => s.toFixed(1)));
+
+  // He walks until a wall stops him: each key is held a moment, then let go.
+  async function walk(key) {
+    await page.keyboard.down(key);
+    await sleep(400);
+    await page.keyboard.up(key);
+    await sleep(200);
+    return tamberlo(page);
+  }
+  const start = await tamberlo(page);
+  assert.ok(start, 'Tamberlo is not in the maze');
+  const right = await walk('ArrowRight');
+  const left = await walk('ArrowLeft');
+  await page.screenshot({ path: path.join(shots, 'web-walked.png') });
+  t.diagnostic(`Tamberlo at ${JSON.stringify(start)}, ${JSON.stringify(right)}, ${JSON.stringify(left)}`);
+
+  await page.keyboard.press('q');
+  await waitFor('the end of the game', () => inPage(page, () => !document.getElementById('ended').hidden), 5000);
+  const exitStatus = await inPage(page, () => window.tamberloExitStatus);
+  assert.deepEqual({
+    audio: sounds.state,
+    music: sounds.started.some((seconds) => seconds > 20),
+    effect: sounds.started.some((seconds) => seconds < 3),
+    walkedRight: right.x - start.x > 10,
+    walkedLeft: right.x - left.x > 10,
+    exitStatus,
+    problems,
+  }, { audio: 'running', music: true, effect: true, walkedRight: true, walkedLeft: true,
+    exitStatus: 0, problems: [] });
+  await Promise.all([page.waitForNavigation(), page.click('#again')]);
+  await waitFor('the intro after playing again', () => introShown(page), 30000);
+  await page.close();
+});
+
+// Replays a demo of the test copy in the page; gives its printed lines and how long it took.
+async function replayInPage(name) {
+  const { page, lines, problems } = await open('?replay=' + name, 800, 600);
+  await waitFor('the end of the replay',
+    () => inPage(page, () => window.tamberloExitStatus !== undefined), 600000);
+  const timing = await inPage(page, () => ({
+    total: performance.now(), game: performance.now() - window.tamberloStarted }));
+  const status = await inPage(page, () => window.tamberloExitStatus);
+  await page.close();
+  const line = (prefix) => lines.find((text) => text.startsWith(prefix)) || '(none)';
+  return { replay: line('replay:'), pictures: line('pictures:'), sounds: line('sounds:'),
+    status, problems, timing };
+}
+
+for (const name of demos) {
+  test(`${name} replays in the page to the desktop's end`, async (t) => {
+    const got = await replayInPage(name);
+    const want = expected[name];
+    t.diagnostic(`pictures: ${got.pictures === want.pictures ? 'the same' : 'differ'} (page ` +
+      `${got.pictures}, desktop ${want.pictures})`);
+    assert.deepEqual({ replay: got.replay, status: got.status, problems: got.problems },
+      { replay: want.replay, status: 0, problems: [] });
+  });
+}
+
+test("the autopilot's whole game replays in the page to the desktop's end", async (t) => {
+  const build = path.dirname(gameDir);
+  let demo = path.join(build, 'tools/autopilot/autopilot.demo');
+  if (!fs.existsSync(demo)) {
+    // Made as the desktop test autopilot.wins makes it.
+    demo = path.join(copy, 'autopilot-made.demo');
+    const bot = spawnSync(path.join(build, 'tools/autopilot/autopilot'),
+      ['--demo', demo, '--max-frames', '73000'], { cwd: gameDir, encoding: 'utf8' });
+    assert.equal(bot.status, 0, 'the autopilot did not win: ' + bot.stdout + bot.stderr);
+  }
+  fs.copyFileSync(demo, path.join(copy, 'autopilot.demo'));
+  const started = Date.now();
+  const desktop = spawnSync(binary, ['--replay', demo, '--pictures'],
+    { cwd: gameDir, encoding: 'utf8' });
+  const desktopSeconds = (Date.now() - started) / 1000;
+  const got = await replayInPage('autopilot.demo');
+  const [replay, pictures] = fs.readFileSync(path.join(demoDir, 'autopilot-expected.txt'),
+    'utf8').split('\n');
+  t.diagnostic(`replay time: page ${(got.timing.total / 1000).toFixed(1)} s from opening ` +
+    `(${(got.timing.game / 1000).toFixed(1)} s from the game's start), desktop ` +
+    `${desktopSeconds.toFixed(1)} s`);
+  t.diagnostic(`pictures: ${got.pictures === pictures ? 'the same' : 'differ'} (page ` +
+    `${got.pictures}, desktop ${pictures})`);
+  assert.equal(desktop.stdout.split('\n')[0], replay, 'the desktop replay itself');
+  assert.deepEqual({ replay: got.replay, status: got.status, problems: got.problems },
+    { replay, status: 0, problems: [] });
+});
