@@ -98,6 +98,7 @@
     onExit: (status) => {
       window.tamberloExitStatus = status;
       if (replay) {
+        document.getElementById('again').textContent = 'Replay again';
         showEnd('The replay of ' + replay + ' ended (status ' + status + ').');
       } else {
         showEnd(status === 0 ? 'Thanks for playing Tamberlo Adventure.'
@@ -112,7 +113,6 @@
   async function prepareReplay() {
     if (!replay) return;
     if (!/^[\w.-]+$/.test(replay)) throw new Error('not a demo file name: ' + replay);
-    setStatus('Loading the demo ' + replay + '…');
     const response = await fetch(replay);
     if (!response.ok) throw new Error('cannot load the demo ' + replay + ': ' + response.status);
     const bytes = new Uint8Array(await response.arrayBuffer());
