@@ -101,7 +101,7 @@
         document.getElementById('again').textContent = 'Replay again';
         showEnd('The replay of ' + replay + ' ended (status ' + status + ').');
       } else {
-        showEnd(status === 0 ? 'Thanks for playing Tamberlo Adventure.'
+        showEnd(status === 0 ? 'You left Tamberlo Adventure. Thanks for playing!'
           : 'Tamberlo Adventure stopped (status ' + status + ').');
       }
     },

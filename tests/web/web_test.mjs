@@ -141,19 +141,23 @@ async function inPage(page, fn, ...args) {
   return result.value;
 }
 
+// Puts a desktop screenshot (docs/NAME.png) into the page, to be compared there.
+async function loadDesktopPicture(page, name) {
+  if (await inPage(page, (name) => Boolean(window.desktopPictures?.[name]), name)) return;
+  const png = fs.readFileSync(path.join(repo, 'docs', name + '.png')).toString('base64');
+  await inPage(page, async (name, png) => {
+    const bytes = Uint8Array.from(atob(png), (c) => c.charCodeAt(0));
+    const picture = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
+    const desktop = new OffscreenCanvas(800, 600).getContext('2d');
+    desktop.drawImage(picture, 0, 0);
+    window.desktopPictures = { ...window.desktopPictures, [name]: desktop };
+  }, name, png);
+}
+
 // Share of the pixels of a region (x, y, w, h) of the canvas that are within 40 of the same
-// pixel of a desktop screenshot (docs/NAME.png), in every channel.
+// pixel of a desktop screenshot, in every channel.
 async function likeness(page, name, [x, y, w, h]) {
-  if (!(await inPage(page, (name) => Boolean(window.desktopPictures?.[name]), name))) {
-    const png = fs.readFileSync(path.join(repo, 'docs', name + '.png')).toString('base64');
-    await inPage(page, async (name, png) => {
-      const bytes = Uint8Array.from(atob(png), (c) => c.charCodeAt(0));
-      const picture = await createImageBitmap(new Blob([bytes], { type: 'image/png' }));
-      const desktop = new OffscreenCanvas(800, 600).getContext('2d');
-      desktop.drawImage(picture, 0, 0);
-      window.desktopPictures = { ...window.desktopPictures, [name]: desktop };
-    }, name, png);
-  }
+  await loadDesktopPicture(page, name);
   return inPage(page, (name, x, y, w, h) => {
     const want = window.desktopPictures[name].getImageData(x, y, w, h).data;
     const got = document.getElementById('canvas').getContext('2d').getImageData(x, y, w, h).data;
@@ -165,17 +169,39 @@ async function likeness(page, name, [x, y, w, h]) {
   }, name, x, y, w, h);
 }
 
+// Bright pixels (text on a dark ground) in regions of the canvas and of a desktop screenshot.
+async function brightPixels(page, name, regions) {
+  await loadDesktopPicture(page, name);
+  return inPage(page, (name, regions) => {
+    const count = (context) => regions.reduce((sum, [x, y, w, h]) => {
+      const pixels = context.getImageData(x, y, w, h).data;
+      for (let i = 0; i < pixels.length; i += 4) {
+        if (pixels[i] + pixels[i + 1] + pixels[i + 2] > 450) sum++;
+      }
+      return sum;
+    }, 0);
+    return { desktop: count(window.desktopPictures[name]),
+      page: count(document.getElementById('canvas').getContext('2d')) };
+  }, name, regions);
+}
+
 // The intro's picture above its menu (sky, title, enemies and Tamberlo) and level 1's maze
 // below the status line.
 const introArea = [0, 0, 800, 335];
 const mazeArea = [0, 40, 800, 560];
 
-async function waitFor(what, check, ms) {
+// Waits until check() holds or ms have passed; tells which.
+async function eventually(check, ms) {
   const end = Date.now() + ms;
   while (!(await check())) {
-    if (Date.now() > end) assert.fail('timed out waiting for ' + what);
+    if (Date.now() > end) return false;
     await sleep(50);
   }
+  return true;
+}
+
+async function waitFor(what, check, ms) {
+  if (!(await eventually(check, ms))) assert.fail('timed out waiting for ' + what);
 }
 
 // Where on the page a game pixel is shown.
@@ -263,8 +289,8 @@ test('sound waits for the first key; Alt+Enter and F11 switch full screen and ne
     await page.close();
   });
 
-test('a click on PLAY in a larger window starts level 1 with its music, the arrow keys walk ' +
-  'Tamberlo, and Q ends the game with an offer to play again', async (t) => {
+test('a click on PLAY in a larger window starts level 1 with its status line and music, the arrow ' +
+  'keys walk Tamberlo, and Q ends the game with an offer to play again', async (t) => {
   const { page, problems } = await open('', 1000, 700);
   await waitFor('the intro', () => introShown(page), 30000);
   const play = await pagePoint(page, 85, 550);
@@ -274,6 +300,13 @@ test('a click on PLAY in a larger window starts level 1 with its music, the arro
   await page.mouse.up();
   await waitFor('level 1', async () => (await likeness(page, 'play', mazeArea)) > 0.9, 10000);
   await page.screenshot({ path: path.join(shots, 'web-level1.png') });
+  // The status line's labels, Score: to Warps:, drawn in the game's font: about as much text
+  // as on the desktop, wherever the browser's lettering lands in the strip.
+  const labels = await brightPixels(page, 'play',
+    [[5, 0, 75, 28], [172, 0, 80, 28], [325, 0, 68, 28], [485, 0, 65, 28], [662, 0, 80, 28]]);
+  t.diagnostic(`status line labels: ${labels.page} bright pixels, ${labels.desktop} on the desktop`);
+  // The track starts once the browser has decoded it.
+  await eventually(() => inPage(page, () => window.soundsStarted.some((s) => s > 20)), 10000);
   const sounds = await inPage(page, () => ({
     state: SDL.audioContext.state, started: window.soundsStarted }));
   t.diagnostic('sounds started (seconds long): ' + sounds.started.map((s) => s.toFixed(1)));
@@ -300,11 +333,13 @@ test('a click on PLAY in a larger window starts level 1 with its music, the arro
     audio: sounds.state,
     music: sounds.started.some((seconds) => seconds > 20),
     effect: sounds.started.some((seconds) => seconds < 3),
+    statusLabels: labels.page > labels.desktop / 2 && labels.page < labels.desktop * 2,
     walkedRight: right.x - start.x > 10,
     walkedLeft: right.x - left.x > 10,
     exitStatus,
     problems,
-  }, { audio: 'running', music: true, effect: true, walkedRight: true, walkedLeft: true,
+  }, { audio: 'running', music: true, effect: true, statusLabels: true, walkedRight: true,
+    walkedLeft: true,
     exitStatus: 0, problems: [] });
   await Promise.all([page.waitForNavigation(), page.click('#again')]);
   await waitFor('the intro after playing again', () => introShown(page), 30000);
