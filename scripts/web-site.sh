@@ -104,7 +104,8 @@ font = bytearray(open(sys.argv[1], 'rb').read())
 tables = {}
 for i in range(struct.unpack('>H', font[4:6])[0]):
     entry = 12 + 16 * i
-    tables[bytes(font[entry:entry + 4])] = (entry, *struct.unpack('>II', font[entry + 8:entry + 16]))
+    offset, length = struct.unpack('>II', font[entry + 8:entry + 16])
+    tables[bytes(font[entry:entry + 4])] = (entry, offset, length)
 def checksum(data):
     data = bytes(data) + b'\0' * (-len(data) % 4)
     return sum(struct.unpack('>%dI' % (len(data) // 4), data)) & 0xFFFFFFFF

@@ -69,8 +69,8 @@
       const total = Number(counts[2]);
       progress.max = total;
       progress.value = loaded;
-      statusLine.textContent = 'Loading Tamberlo Adventure… ' + Math.floor((100 * loaded) / total) +
-        ' % of ' + (total / 1048576).toFixed(1) + ' MB';
+      statusLine.textContent = 'Loading Tamberlo Adventure… ' +
+        Math.floor((100 * loaded) / total) + ' % of ' + (total / 1048576).toFixed(1) + ' MB';
     } else if (/^Running/.test(text)) {
       statusLine.textContent = 'Starting…';
     } else {

@@ -216,7 +216,8 @@ async function pagePoint(page, x, y) {
 // Tamberlo's place in the maze: the middle of the pixels of his hat and shirt colours.
 function tamberlo(page) {
   return inPage(page, () => {
-    const pixels = document.getElementById('canvas').getContext('2d').getImageData(0, 40, 800, 560).data;
+    const context = document.getElementById('canvas').getContext('2d');
+    const pixels = context.getImageData(0, 40, 800, 560).data;
     const colours = [[217, 176, 106], [76, 196, 90]];
     let count = 0, sumX = 0, sumY = 0;
     for (let i = 0; i < pixels.length; i += 4) {
@@ -289,8 +290,8 @@ test('sound waits for the first key; Alt+Enter and F11 switch full screen and ne
     await page.close();
   });
 
-test('a click on PLAY in a larger window starts level 1 with its status line and music, the arrow ' +
-  'keys walk Tamberlo, and Q ends the game with an offer to play again', async (t) => {
+test('a click on PLAY in a larger window starts level 1 with its status line and music, the ' +
+  'arrow keys walk Tamberlo, and Q ends the game with an offer to play again', async (t) => {
   const { page, problems } = await open('', 1000, 700);
   await waitFor('the intro', () => introShown(page), 30000);
   const play = await pagePoint(page, 85, 550);
@@ -304,7 +305,8 @@ test('a click on PLAY in a larger window starts level 1 with its status line and
   // as on the desktop, wherever the browser's lettering lands in the strip.
   const labels = await brightPixels(page, 'play',
     [[5, 0, 75, 28], [172, 0, 80, 28], [325, 0, 68, 28], [485, 0, 65, 28], [662, 0, 80, 28]]);
-  t.diagnostic(`status line labels: ${labels.page} bright pixels, ${labels.desktop} on the desktop`);
+  t.diagnostic(`status line labels: ${labels.page} bright pixels (${labels.desktop} on the ` +
+    'desktop)');
   // The track starts once the browser has decoded it.
   await eventually(() => inPage(page, () => window.soundsStarted.some((s) => s > 20)), 10000);
   const sounds = await inPage(page, () => ({
@@ -324,10 +326,11 @@ test('a click on PLAY in a larger window starts level 1 with its status line and
   const right = await walk('ArrowRight');
   const left = await walk('ArrowLeft');
   await page.screenshot({ path: path.join(shots, 'web-walked.png') });
-  t.diagnostic(`Tamberlo at ${JSON.stringify(start)}, ${JSON.stringify(right)}, ${JSON.stringify(left)}`);
+  t.diagnostic('Tamberlo at ' + [start, right, left].map((at) => JSON.stringify(at)).join(', '));
 
   await page.keyboard.press('q');
-  await waitFor('the end of the game', () => inPage(page, () => !document.getElementById('ended').hidden), 5000);
+  await waitFor('the end of the game',
+    () => inPage(page, () => !document.getElementById('ended').hidden), 5000);
   const exitStatus = await inPage(page, () => window.tamberloExitStatus);
   assert.deepEqual({
     audio: sounds.state,
