@@ -303,3 +303,12 @@ void clipScreen(const SDL_Rect* area) {
     SDL_SetClipRect(screen, area);
 #endif
 }
+
+SDL_Surface* takeRenderedText(SDL_Surface* text) {
+#ifdef __EMSCRIPTEN__
+    if (text != nullptr) {
+        SDL_LockSurface(text);
+    }
+#endif
+    return text;
+}

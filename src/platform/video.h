@@ -37,3 +37,6 @@ SDL_Surface* screenCopy(SDL_Surface* picture);
 void makeSeeThrough(SDL_Surface* picture, Uint8 red, Uint8 green, Uint8 blue);
 // Drawing onto the screen changes only the area from now on; null gives the whole screen back.
 void clipScreen(const SDL_Rect* area);
+// A text the font renderer has just drawn, ready to be blitted (in a web page its pixels are
+// fetched from the browser's canvas, where the renderer drew it). Null stays null.
+SDL_Surface* takeRenderedText(SDL_Surface* text);

@@ -31,7 +31,7 @@ void FrontEnd::renderText(TTF_Font* font, const char* text, SDL_Color colour, Si
     if (font == nullptr) {
         return;
     }
-    textSurface = TTF_RenderText_Solid(font, text, colour);
+    textSurface = takeRenderedText(TTF_RenderText_Solid(font, text, colour));
     // A text that cannot be rendered (an empty string, say) is simply not drawn.
     if (textSurface != nullptr) {
         blitAt(textSurface, x, y);
