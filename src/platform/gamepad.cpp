@@ -47,6 +47,13 @@ void closeGamepad() {
 
 int takeEvent(SDL_Event* event) {
     const int result = platform.pollEvent(event);
+#ifdef __EMSCRIPTEN__
+    // A browser shows a pad to the page only once one of its buttons was pressed there, which
+    // may be long after the start: whenever the queue is empty, look again.
+    if (result == 0 && pad == nullptr) {
+        openGamepad();
+    }
+#endif
     if (result != 0 && event != nullptr) {
         follow(*event);
     }
