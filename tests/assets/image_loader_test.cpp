@@ -61,4 +61,12 @@ TEST_F(GameTest, PicturesOfAnotherSizeOrCutShortAreRefusedAndReported) {
     std::remove(path.c_str());
 }
 
+// A file that cannot be opened is told from an empty one, with SDL's wording of why.
+TEST(ReadWholeFile, AMissingFileIsNoFileAtAll) {
+    std::vector<Uint8> bytes{1, 2};
+    EXPECT_FALSE(readWholeFile("no/such/picture.bmp", bytes));
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_STREQ(SDL_GetError(), "Couldn't open no/such/picture.bmp");
+}
+
 } // namespace

@@ -41,6 +41,7 @@ TEST(LevelText, CountsTheNumbersButTakesOnlyAMazeFull) {
     ASSERT_EQ(level.faults.size(), 1u);
     EXPECT_EQ(level.faults[0].message, "476 numbers, a level holds 475");
     EXPECT_EQ(level.cells.size(), static_cast<size_t>(mazeCells));
+    EXPECT_EQ(parseLevelText(numbers(476)).cells.size(), static_cast<size_t>(mazeCells));
 
     level = parseLevelText("");
     EXPECT_EQ(level.faults.at(0).message, "only 0 numbers, a level holds 475");
