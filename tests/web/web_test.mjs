@@ -74,9 +74,10 @@ before(async () => {
   server = await serve(copy);
   base = `http://127.0.0.1:${server.address().port}/`;
   // Over a pipe the browser ends with this program, however it ends.
+  // Shared memory may be small in a container: the browser keeps its buffers in /tmp instead.
   browser = await puppeteer.launch({
-    executablePath: '/usr/bin/chromium', headless: 'new', args: ['--no-sandbox'], pipe: true,
-    protocolTimeout: 600000,
+    executablePath: '/usr/bin/chromium', headless: 'new', pipe: true, protocolTimeout: 600000,
+    args: ['--no-sandbox', '--disable-dev-shm-usage'],
   });
 });
 
