@@ -215,8 +215,7 @@ int blitAt(SDL_Surface* surface, Sint16 x, Sint16 y) {
     }
     forgetCellsUnder(x, y, surface->w, surface->h);
 #ifdef __EMSCRIPTEN__
-    const SDL_Rect whole = wholeOf(surface);
-    return webBlit(surface, &whole, x, y);
+    return webBlit(surface, wholeOf(surface), x, y);
 #else
     if (copyOpaque(surface, x, y, wholeOf(surface))) {
         return 0;
@@ -233,7 +232,7 @@ int blitRegion(SDL_Surface* surface, Sint16 x, Sint16 y, Uint16 w, Uint16 h) {
     forgetCellsUnder(x, y, w, h);
     SDL_Rect source{x, y, w, h};
 #ifdef __EMSCRIPTEN__
-    return webBlit(surface, &source, x, y);
+    return webBlit(surface, source, x, y);
 #else
     SDL_Rect destination{x, y, 0, 0};
     return SDL_UpperBlit(surface, &source, screen, &destination);

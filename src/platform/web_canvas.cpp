@@ -43,13 +43,10 @@ bool webPixels(SDL_Surface* picture) {
     return picture->pixels != nullptr && picture->format->BytesPerPixel == 4;
 }
 
-int webBlit(SDL_Surface* picture, const SDL_Rect* part, int x, int y) {
+int webBlit(SDL_Surface* picture, const SDL_Rect& from, int x, int y) {
     if (!webPixels(picture) || !webPixels(screen)) {
         return -1;
     }
-    SDL_Rect from = part != nullptr ? *part
-                                    : SDL_Rect{0, 0, static_cast<Uint16>(picture->w),
-                                               static_cast<Uint16>(picture->h)};
     const SDL_Rect& clip = screen->clip_rect;
     const int left = std::max({x, static_cast<int>(clip.x), x - static_cast<int>(from.x)});
     const int top = std::max({y, static_cast<int>(clip.y), y - static_cast<int>(from.y)});

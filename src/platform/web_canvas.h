@@ -10,9 +10,9 @@
 void webOpenScreen();
 // Shows the screen's pixels on the page's canvas.
 void webPresent();
-// Draws the part (x, y, w, h of the picture; null: all of it) at (x, y) of the screen inside
-// its clip rectangle, leaving out see-through pixels. Returns 0, or -1 when nothing can draw.
-int webBlit(SDL_Surface* picture, const SDL_Rect* part, int x, int y);
+// Draws the part (x, y, w, h of the picture) at (x, y) of the screen inside its clip
+// rectangle, leaving out see-through pixels. Returns 0, or -1 when nothing can draw.
+int webBlit(SDL_Surface* picture, const SDL_Rect& part, int x, int y);
 // The picture's pixels in memory; the browser's SDL fills them from its canvas.
 bool webPixels(SDL_Surface* picture);
 // Makes the picture's pixels of one colour (0xRRGGBB) see-through.
