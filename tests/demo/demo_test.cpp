@@ -48,12 +48,14 @@ std::string sealed(const std::vector<std::string>& lines) {
 }
 
 // A key press with a modifier (Alt+Enter switches full screen), a pointer move, one without a
-// modifier, a focus change, and the pad's stick at its far end, its d-pad, a button pressed and
-// one let go.
+// modifier, a focus change, a click, and the pad's stick at its far end, its d-pad, a button
+// pressed and one let go.
 std::vector<SDL_Event> someEvents() {
     std::vector<SDL_Event> events(2, SDL_Event{});
     events.push_back(keyPressEvent(SDLK_a));
     events.emplace_back().active = SDL_ActiveEvent{SDL_ACTIVEEVENT, 1, SDL_APPINPUTFOCUS};
+    events.emplace_back().button =
+        SDL_MouseButtonEvent{SDL_MOUSEBUTTONDOWN, 0, 1, SDL_PRESSED, 40, 50};
     events.push_back(padAxisEvent(1, -32768));
     events.push_back(padHatEvent(SDL_HAT_LEFTDOWN));
     events.push_back(padButtonEvent(255, true));
@@ -100,11 +102,12 @@ std::string everyKindOfRead() {
 
 TEST(DemoFormat, EventsComeBackAsWritten) {
     // The text itself: old demos must stay readable, so the writer's tokens never change.
-    EXPECT_EQ(std::vector<std::string>(unsealed(everyKindOfRead())),
-              (std::vector<std::string>{
-                  "tamberlo-demo 1", "levels 0123456789abcdef", "seed 42",
-                  "t1000 t0 t28 k32,273 m799,599,1",
-                  "d13,256 v20,30,1,-5,7 d97 a1,2 j1,-32768 h0,12 g255 l6 n*3", "t4294967267"}));
+    EXPECT_EQ(
+        std::vector<std::string>(unsealed(everyKindOfRead())),
+        (std::vector<std::string>{
+            "tamberlo-demo 1", "levels 0123456789abcdef", "seed 42",
+            "t1000 t0 t28 k32,273 m799,599,1",
+            "d13,256 v20,30,1,-5,7 d97 a1,2 b1,40,50 j1,-32768 h0,12 g255 l6 n*3", "t4294967267"}));
     const DemoParse parsed = parseDemo(everyKindOfRead());
     ASSERT_TRUE(parsed.demo) << parsed.error;
     std::vector<SDL_Event> back;

@@ -172,4 +172,24 @@ TEST_F(ScreensTest, APointerMovedOntoAButtonPresentsIt) {
     frontEnd.runIntroMenu();
 }
 
+// A runner that leaves on the right comes back at the left on the next lane: 500, 400, 350,
+// then 500 again.
+TEST_F(ScreensTest, RunnersComeBackOnEachLaneInTurn) {
+    static std::vector<int32_t> lanes;
+    static int32_t lastX = 0;
+    playerLane = 0;
+    platform.updateRects = [](SDL_Surface*, int, SDL_Rect*) {
+        if (player.getX() < lastX) {
+            lanes.push_back(player.getY());
+        }
+        lastX = player.getX();
+        if (lanes.size() == 4) {
+            scripted::queueQuit();
+        }
+        scripted::presented();
+    };
+    frontEnd.runIntroMenu();
+    EXPECT_EQ(lanes, (std::vector<int32_t>{500, 400, 350, 500}));
+}
+
 } // namespace
