@@ -12,8 +12,8 @@ TEST(GameRandom, DrawsWhatTheGnuCLibraryDraws) {
         EXPECT_EQ(gameRandom(), expected);
     }
 #ifdef __GLIBC__
-    // Seed 0 is seed 1; seeds past 2^31 count as negative in the filling of the state.
-    for (uint32_t seed : {0u, 2u, 42u, 123456789u, 0x80000000u, 0xFFFFFFFFu}) {
+    // Seed 0 is seed 1; 2^31 - 1 fills the state with zeros; seeds past 2^31 count as negative.
+    for (uint32_t seed : {0u, 2u, 42u, 123456789u, 0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu}) {
         seedGameRandom(seed);
         std::srand(seed);
         for (int draw = 0; draw < 1000; ++draw) {

@@ -36,6 +36,18 @@ TEST_F(GameTest, ACellShowsItsLastPictureWhateverWasDrawnBefore) {
     blitCell(plain, windowWidth, 0);
     blitCell(plain, 0, tileSize);
     EXPECT_TRUE(shows(plain)) << "a cell off the window stood for one on it";
+    // A flip between two buffers, or a clip, may change a cell behind its back: it is redrawn.
+    for (bool flips : {true, false}) {
+        screen->flags |= flips ? SDL_DOUBLEBUF : 0;
+        SDL_Rect clip = rect(0, 0, windowWidth, flips ? windowHeight : windowHeight - 1);
+        clipScreen(&clip);
+        blitCell(firstColumn, 0, tileSize);
+        SDL_FillRect(screen, &clip, 0);
+        blitCell(firstColumn, 0, tileSize);
+        EXPECT_TRUE(shows(firstColumn)) << (flips ? "flipping" : "clipped");
+        screen->flags &= ~SDL_DOUBLEBUF;
+        clipScreen(nullptr);
+    }
     forgetDrawnCells();
     for (SDL_Surface* picture : {firstColumn, lastRow, plain}) {
         SDL_FreeSurface(picture);

@@ -144,10 +144,8 @@ TEST_F(ScreensTest, LateLabelsAndNegativeCounters) {
                             {"Warps:", 665}}) {
         EXPECT_TRUE(showsText(frontEnd.smallFont, label, white, x, 0)) << label;
     }
-    EXPECT_EQ(player.score, 0);
-    EXPECT_EQ(player.lives, 0);
-    EXPECT_EQ(player.bombs, 0);
-    EXPECT_EQ(player.warps, -1);
+    EXPECT_EQ(std::tuple(player.score, player.lives, player.bombs, player.warps),
+              std::tuple(0, 0, 0, -1));
     fillScreen(marker);
     scripted::script.now = levelStart + 5100;
     drawHud();
@@ -172,17 +170,14 @@ TEST_F(ScreensTest, APointerMovedOntoAButtonPresentsIt) {
     frontEnd.runIntroMenu();
 }
 
-// A runner that leaves on the right comes back at the left on the next lane: 500, 400, 350,
-// then 500 again.
+// The runners come back at the left on each lane in turn: 500, 400, 350, then 500 again.
 TEST_F(ScreensTest, RunnersComeBackOnEachLaneInTurn) {
     static std::vector<int32_t> lanes;
     static int32_t lastX = 0;
-    playerLane = 0;
     platform.updateRects = [](SDL_Surface*, int, SDL_Rect*) {
-        if (player.getX() < lastX) {
+        if (player.getX() < std::exchange(lastX, player.getX())) {
             lanes.push_back(player.getY());
         }
-        lastX = player.getX();
         if (lanes.size() == 4) {
             scripted::queueQuit();
         }
