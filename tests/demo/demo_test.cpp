@@ -51,8 +51,7 @@ std::string sealed(const std::vector<std::string>& lines) {
 // modifier, a focus change, a click, and the pad's stick at its far end, its d-pad, a button
 // pressed and one let go.
 std::vector<SDL_Event> someEvents() {
-    std::vector<SDL_Event> events(2, SDL_Event{});
-    events.push_back(keyPressEvent(SDLK_a));
+    std::vector<SDL_Event> events{keyPressEvent(SDLK_RETURN), SDL_Event{}, keyPressEvent(SDLK_a)};
     events.emplace_back().active = SDL_ActiveEvent{SDL_ACTIVEEVENT, 1, SDL_APPINPUTFOCUS};
     events.emplace_back().button =
         SDL_MouseButtonEvent{SDL_MOUSEBUTTONDOWN, 0, 1, SDL_PRESSED, 40, 50};
@@ -60,9 +59,6 @@ std::vector<SDL_Event> someEvents() {
     events.push_back(padHatEvent(SDL_HAT_LEFTDOWN));
     events.push_back(padButtonEvent(255, true));
     events.push_back(padButtonEvent(6, false));
-    events[0].key.type = SDL_KEYDOWN;
-    events[0].key.state = SDL_PRESSED;
-    events[0].key.keysym.sym = SDLK_RETURN;
     events[0].key.keysym.mod = KMOD_LALT;
     SDL_MouseMotionEvent& motion = events[1].motion;
     motion.type = SDL_MOUSEMOTION;

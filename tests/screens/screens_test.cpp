@@ -173,7 +173,9 @@ TEST_F(ScreensTest, APointerMovedOntoAButtonPresentsIt) {
 // The runners come back at the left on each lane in turn: 500, 400, 350, then 500 again.
 TEST_F(ScreensTest, RunnersComeBackOnEachLaneInTurn) {
     static std::vector<int32_t> lanes;
-    static int32_t lastX = 0;
+    static int32_t lastX;
+    lanes.clear();
+    lastX = 0;
     platform.updateRects = [](SDL_Surface*, int, SDL_Rect*) {
         if (player.getX() < std::exchange(lastX, player.getX())) {
             lanes.push_back(player.getY());
