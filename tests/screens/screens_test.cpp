@@ -119,6 +119,7 @@ TEST_F(ScreensTest, COrThePadsYOpensTheControlsPageAndOtherKeysPressNothing) {
     }
     scripted::pressKey(SDLK_a);
     EXPECT_EQ(passesOf(&FrontEnd::runIntroMenu), std::pair(5, true));
+    EXPECT_FALSE(showsControlsPage());
 }
 
 // The level's first frame may come late (P held as it opens, a stall): the labels still come,
