@@ -7,7 +7,10 @@ if(NOT TAMBERLO_WEB_DATA)
   message(FATAL_ERROR "TAMBERLO_WEB_DATA must name the data folder to pack")
 endif()
 
-add_compile_options(-Wall -Wextra -Werror -fexceptions)
+add_compile_options(-Wall -Wextra -fexceptions)
+if(TAMBERLO_WERROR)
+  add_compile_options(-Werror)
+endif()
 file(GLOB TAMBERLO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/*.cpp)
 # The synthesizer's settings are SDL_mixer's on the desktop; the browser plays recordings.
 list(REMOVE_ITEM TAMBERLO_SOURCES ${CMAKE_SOURCE_DIR}/src/assets/synth_settings.cpp)

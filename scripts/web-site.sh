@@ -13,28 +13,7 @@ game=${1:-}
 data=$out/data
 wasm=$out/wasm
 
-# Debian packages: each line is a name, and may carry apt-get options for that name alone.
-plain=()
-special=()
-while read -r package options; do
-  [[ -z "$package" || "$package" == \#* ]] && continue
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' && continue
-  if [[ -z "$options" ]]; then plain+=("$package"); else special+=("$package $options"); fi
-done < "$root/scripts/web-packages.txt"
-# The browser tests need npm; a Node.js not from Debian may already bring its own.
-command -v npm >/dev/null || plain+=(npm)
-if (( ${#plain[@]} + ${#special[@]} > 0 )); then
-  echo "Installing Debian packages: ${plain[*]} ${special[*]}"
-  sudo_cmd=()
-  if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
-  "${sudo_cmd[@]}" apt-get update -qq
-  export DEBIAN_FRONTEND=noninteractive
-  if (( ${#plain[@]} > 0 )); then "${sudo_cmd[@]}" apt-get install -y -qq "${plain[@]}"; fi
-  for line in "${special[@]}"; do
-    # shellcheck disable=SC2086 # the line is a name and its options
-    "${sudo_cmd[@]}" apt-get install -y -qq $line
-  done
-fi
+"$root/scripts/install-packages.sh" "$root/scripts/web-packages.txt" --with-npm
 
 if [[ -z "$game" ]]; then
   "$root/scripts/setup.sh"
@@ -84,7 +63,8 @@ if [[ "$manifest" != "$(cat "$wasm/data-manifest.txt" 2>/dev/null)" ]]; then
   rm -f "$wasm/tamberlo-adventure.js"
 fi
 if [[ ! -f "$wasm/CMakeCache.txt" ]]; then
-  emcmake cmake -S "$root" -B "$wasm" -DTAMBERLO_WEB_DATA="$data" -DCMAKE_BUILD_TYPE=Release
+  emcmake cmake -S "$root" -B "$wasm" -DTAMBERLO_WEB_DATA="$data" -DCMAKE_BUILD_TYPE=Release \
+    -DTAMBERLO_WERROR=ON
 fi
 cmake --build "$wasm" -j2
 echo "$manifest" >"$wasm/data-manifest.txt"

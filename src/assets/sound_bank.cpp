@@ -146,7 +146,9 @@ void SoundBank::unloadMusic() {
         music = nullptr;
     }
     if (musicSource != nullptr) {
-        SDL_FreeRW(musicSource);
+        // Closing releases the stream on every SDL 1.2: on sdl12-compat SDL_FreeRW would free
+        // only the wrapper around it.
+        SDL_RWclose(musicSource);
         musicSource = nullptr;
     }
     musicTrack = -1;

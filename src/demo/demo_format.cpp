@@ -398,7 +398,7 @@ DemoWriter::DemoWriter(uint64_t levelHash, uint32_t seed) {
 }
 
 void DemoWriter::clock(Uint32 ticks) {
-    const std::string token = "t" + std::to_string(ticks - lastClock);
+    const std::string token = std::string("t").append(std::to_string(ticks - lastClock));
     lastClock = ticks;
     this->token(token.c_str());
 }
@@ -469,9 +469,10 @@ void DemoWriter::flushToken() {
     if (pendingRepeat == 0) {
         return;
     }
-    std::string out = lineStarted ? " " + pendingToken : pendingToken;
+    std::string out = lineStarted ? " " : "";
+    out += pendingToken;
     if (pendingRepeat > 1) {
-        out += "*" + std::to_string(pendingRepeat);
+        out.append("*").append(std::to_string(pendingRepeat));
     }
     emit(out);
     lineStarted = true;

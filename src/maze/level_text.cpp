@@ -77,7 +77,8 @@ std::string tokenFault(std::string_view token) {
     while (digits < token.size() && isDigit(token[digits])) {
         ++digits;
     }
-    const std::string quoted = "'" + std::string(token) + "'";
+    std::string quoted = "'";
+    quoted.append(token).append("'");
     if (digits == token.size() && digits > first) {
         return quoted + " does not fit in 32 bits";
     }

@@ -146,8 +146,11 @@ TEST(DataFiles, WallPiecesReachExactlyTheirJoinedEdges) {
         const std::string name = piece.fileStem;
         const Picture p = load(assetPath::wallPiece(piece.code));
         ASSERT_EQ(p.w, tile) << name;
-        for (const auto& [side, bit] : {std::pair{'N', JoinNorth}, std::pair{'S', JoinSouth},
-                                        std::pair{'W', JoinWest}, std::pair{'E', JoinEast}}) {
+        for (const auto& edge : {std::pair{'N', JoinNorth}, std::pair{'S', JoinSouth},
+                                 std::pair{'W', JoinWest}, std::pair{'E', JoinEast}}) {
+            // Named copies: clang before 16 cannot capture a structured binding in a lambda.
+            const char side = edge.first;
+            const auto bit = edge.second;
             // Pixel k along the edge: the band covers the middle (8..23) where the piece joins;
             // away from it the edge is plain floor, so pieces never touch sideways.
             auto differs = [&](int k) {

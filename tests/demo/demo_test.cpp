@@ -154,7 +154,8 @@ TEST(DemoFormat, EveryValueIsReadUpToItsEdgesAndNotBeyond) {
     const auto token = [](char letter, const std::vector<int64_t>& values) {
         std::string text(1, letter);
         for (size_t i = 0; i < values.size(); ++i) {
-            text += (i == 0 ? "" : ",") + std::to_string(values[i]);
+            text += i == 0 ? "" : ",";
+            text += std::to_string(values[i]);
         }
         return text;
     };

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# cpack -G DEB packs the build into a scratch folder under the game's own version, and lintian,
-# Debian's package checker, has nothing to say about the package.
+# cpack -G DEB packs the build into a scratch folder under the game's own version; lintian,
+# Debian's package checker, has nothing to say about the package, and hardening-check finds
+# every protection on the program it ships.
 source "$(dirname "$0")/lib.sh"
 build=$(dirname "$game_dir")
 (cd "$build" && cpack -G DEB -B "$work/deb") >"$work/cpack.out" 2>&1 || fail "cpack -G DEB"
@@ -16,4 +17,11 @@ if (( $(id -u) == 0 )); then
 fi
 "${as_user[@]}" lintian "$deb" >"$work/lintian.txt" 2>&1 || true
 [[ ! -s "$work/lintian.txt" ]] || fail "lintian on $(basename "$deb"):"$'\n'"$(cat "$work/lintian.txt")"
-echo "PASS: $(basename "$deb") is lintian-clean"
+
+# The program it ships is hardened. Debian 12's C start files carry no control-flow marks, so no
+# program linked there can have control-flow protection, and hardening-check is told so.
+dpkg-deb -x "$deb" "$work/unpacked"
+program=$work/unpacked/usr/lib/games/tamberlo-adventure/tamberlo-adventure
+hardening-check --nocfprotection "$program" >"$work/hardening.txt" 2>&1 ||
+  fail "hardening-check on the packaged program:"$'\n'"$(cat "$work/hardening.txt")"
+echo "PASS: $(basename "$deb") is lintian-clean and its program hardened"
