@@ -53,8 +53,8 @@ string(REGEX REPLACE "^([1-9])$" "0\\1" month "${month}")
 string(REGEX REPLACE "^([1-9])$" "0\\1" day "${day}")
 set(TAMBERLO_RELEASE_DATE ${year}-${month}-${day})
 
-configure_file(${CMAKE_SOURCE_DIR}/packaging/org.tamberlo.TamberloAdventure.metainfo.xml.in
-               ${STAGE_DIR}/org.tamberlo.TamberloAdventure.metainfo.xml @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/org.tamberlo.tamberlo_adventure.metainfo.xml.in
+               ${STAGE_DIR}/org.tamberlo.tamberlo_adventure.metainfo.xml @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/packaging/tamberlo-adventure.6
                ${STAGE_DIR}/tamberlo-adventure.6 @ONLY)
 
@@ -100,7 +100,7 @@ install(CODE [[
 
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/tamberlo-adventure.desktop
         DESTINATION share/applications)
-install(FILES ${STAGE_DIR}/org.tamberlo.TamberloAdventure.metainfo.xml DESTINATION share/metainfo)
+install(FILES ${STAGE_DIR}/org.tamberlo.tamberlo_adventure.metainfo.xml DESTINATION share/metainfo)
 install(DIRECTORY ${DESKTOP_ICON_DIR}/hicolor DESTINATION share/icons)
 install(FILES ${STAGE_DIR}/tamberlo-adventure.6.gz DESTINATION share/man/man6)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${STAGE_DIR}/changelog.gz

@@ -3,7 +3,10 @@
 
 #include "core/report.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 #ifndef TAMBERLO_VERSION
@@ -13,6 +16,9 @@
 namespace {
 
 constexpr int usageErrorStatus = 2;
+// Set by the installed launcher, which runs the game from its data directory: the directory the
+// player started the command in.
+constexpr const char* startDirVariable = "TAMBERLO_START_DIR";
 
 CommandLine mistake(std::string what) {
     CommandLine commandLine;
@@ -51,7 +57,7 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
                 return mistake(std::string(option) + " needs a FILE");
             }
             commandLine.action = option == "--record" ? CommandLine::Record : CommandLine::Replay;
-            commandLine.demoPath = argv[++i];
+            commandLine.demoPath = fromStartDirectory(argv[++i]);
         } else {
             return mistake("unknown option '" + std::string(option) + "'");
         }
@@ -65,6 +71,18 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
     commandLine.realtime = realtimeAsked;
     commandLine.pictures = picturesAsked;
     return commandLine;
+}
+
+std::string fromStartDirectory(const std::string& path) {
+    const char* startDir = std::getenv(startDirVariable);
+    if (path.front() == '/' || startDir == nullptr || startDir[0] == '\0') {
+        return path;
+    }
+    std::string full(startDir);
+    if (full.back() != '/') {
+        full += '/';
+    }
+    return full.append(path);
 }
 
 const char* usageText() {
@@ -101,4 +119,13 @@ int answerCommandLine(const CommandLine& commandLine) {
         std::fputs(usageText(), stderr);
         return usageErrorStatus;
     }
+}
+
+int finishOutput(int status) {
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) {
+        return status;
+    }
+    // A full disk or a closed pipe: what the player asked for was not written.
+    warn("cannot write to standard output: %s", std::strerror(errno));
+    return usageErrorStatus;
 }

@@ -17,7 +17,13 @@ struct CommandLine {
     std::string mistake;
 };
 
+// Reads the options; the demo FILE is taken relative to the directory the player started the
+// command in (fromStartDirectory).
 CommandLine parseCommandLine(int argc, char* argv[]);
+
+// A relative path as the player meant it: under TAMBERLO_START_DIR when the installed launcher
+// set it (it runs the game from the data directory), else unchanged. path is not empty.
+std::string fromStartDirectory(const std::string& path);
 
 // The usage text, the version line ("tamberlo-adventure 1.1.0").
 const char* usageText();
@@ -26,3 +32,7 @@ std::string versionLine();
 // Handles the actions that print and exit (help, version, a mistake): prints to standard
 // output, or the mistake and the usage to standard error, and returns the exit status.
 int answerCommandLine(const CommandLine& commandLine);
+
+// The exit status once everything printed has reached standard output: status, or 2 with a
+// message on standard error when it could not be written.
+int finishOutput(int status);

@@ -5,9 +5,10 @@
 #include "app/game_loop.h"
 #include "app/run_modes.h"
 
-int runGame(int argc, char* argv[]) {
+namespace {
+
+int runMode(const CommandLine& commandLine) {
     const GameSteps game{&startGame, &runFrames, &shutdownGame};
-    const CommandLine commandLine = parseCommandLine(argc, argv);
     switch (commandLine.action) {
     case CommandLine::Play:
         return playGame(game);
@@ -18,4 +19,10 @@ int runGame(int argc, char* argv[]) {
     default:
         return answerCommandLine(commandLine);
     }
+}
+
+} // namespace
+
+int runGame(int argc, char* argv[]) {
+    return finishOutput(runMode(parseCommandLine(argc, argv)));
 }

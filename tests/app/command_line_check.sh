@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The command line of the real binary: help and version on standard output with status 0; an
-# unknown option, a missing FILE or a wrong combination give the usage on standard error and
-# status 2, and start nothing.
+# The command line of the real binary: help and version on standard output with status 0, or
+# status 2 when it cannot be written; an unknown option, a missing FILE or a wrong combination
+# give the usage on standard error and status 2, and start nothing.
 # Usage: command_line_check.sh BINARY VERSION
 set -euo pipefail
 binary=$1
@@ -32,6 +32,14 @@ for args in "--frobnicate" "--record" "--replay" "--replay --realtime" "--realti
   run $args
   [[ $status == 2 && -z $out && $err == "tamberlo-adventure: "* && $err == *Usage:* ]] ||
     fail "'$args': status $status, out '$out', err '$err'"
+done
+# What cannot be written is no success: help and version into a full disk.
+for option in --help --version; do
+  status=0
+  env -u DISPLAY "$binary" "$option" >/dev/full 2>"$work/err" || status=$?
+  err=$(cat "$work/err")
+  [[ $status == 2 && $err == "tamberlo-adventure: cannot write to standard output: No space left on device" ]] ||
+    fail "$option >/dev/full: status $status, err '$err'"
 done
 # A one-letter FILE is a file like any other: here one that is not there.
 run --replay x

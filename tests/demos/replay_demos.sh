@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Replays every demo of this folder headless and compares each one's summary line, and the hash
-# of every picture it showed (--pictures), with expected.txt; with --refresh writes expected.txt
-# anew instead (see tools/demos/refresh-expected.sh).
+# of every picture it showed (--pictures), with expected.txt, and one into a full disk, which must
+# fail; with --refresh writes expected.txt anew instead (see tools/demos/refresh-expected.sh).
 # Usage: replay_demos.sh BINARY GAME_DIR [--refresh]
 set -euo pipefail
 binary=$(realpath "$1")
@@ -23,6 +23,15 @@ for demo in "$here"/*.demo; do
   fi
   echo "$name $line" >>"$work/actual.txt"
 done
+
+# A replay whose summary line cannot be written fails, with the reason, after the whole replay.
+demo=$(ls "$here"/*.demo | head -1)
+status=0
+(cd "$game_dir" && "$binary" --replay "$demo" >/dev/full 2>"$work/full.err") || status=$?
+if [[ $status != 2 ]] || ! grep -qx 'tamberlo-adventure: cannot write to standard output: .*' "$work/full.err"; then
+  echo "FAIL: a replay into a full disk: status $status, $(cat "$work/full.err")" >&2
+  exit 1
+fi
 
 if [[ -n "$refresh" ]]; then
   cp "$work/actual.txt" "$here/expected.txt"
