@@ -8,6 +8,7 @@
 #include "core/game_random.h"
 #include "core/game_state.h"
 #include "maze/reach.h"
+#include "platform/controls.h"
 #include "platform/gamepad.h"
 
 #include <vector>
@@ -109,19 +110,19 @@ bool warpPlayer() {
 
 void movePlayer() {
     // The pad's d-pad and stick hold a way exactly as an arrow key does.
-    auto held = [](SDLKey key, Direction heading) {
-        return (keyState != nullptr && keyState[key] != 0) || padHolds(heading);
+    auto held = [](Direction heading) {
+        return (keyState != nullptr && keyState[walkKey(heading)] != 0) || padHolds(heading);
     };
-    if (held(SDLK_UP, North) && !probeMaze(player.x, player.y - walkStep)) {
+    if (held(North) && !probeMaze(player.x, player.y - walkStep)) {
         player.direction = North;
     }
-    if (held(SDLK_DOWN, South) && !probeMaze(player.x, player.y + walkStep)) {
+    if (held(South) && !probeMaze(player.x, player.y + walkStep)) {
         player.direction = South;
     }
-    if (held(SDLK_LEFT, West) && !probeMaze(player.x - walkStep, player.y)) {
+    if (held(West) && !probeMaze(player.x - walkStep, player.y)) {
         player.direction = West;
     }
-    if (held(SDLK_RIGHT, East) && !probeMaze(player.x + walkStep, player.y)) {
+    if (held(East) && !probeMaze(player.x + walkStep, player.y)) {
         player.direction = East;
     }
     stepActor(player);

@@ -7,6 +7,7 @@
 #include "assets/front_end.h"
 #include "assets/sound_bank.h"
 #include "core/game_state.h"
+#include "platform/controls.h"
 #include "platform/full_screen.h"
 #include "platform/gamepad.h"
 #include "platform/platform.h"
@@ -14,42 +15,27 @@
 
 namespace {
 
-void handleKey(SDLKey key) {
-    if (key == SDLK_ESCAPE || key == SDLK_q) {
+// A key or pad button press in play: the pad's buttons give their commands under the same rules
+// as the keys.
+void handleCommand(const SDL_Event& event) {
+    if (eventGives(Command::Quit, event)) {
         quitRequested = 1;
     }
-    if (key == SDLK_p) {
+    if (eventGives(Command::Pause, event)) {
         frontEnd.runPause();
     }
     if (player.state == Punched) {
         return;
     }
-    if (key == SDLK_z && player.warps >= 1) {
+    if (eventGives(Command::Warp, event) && player.warps >= 1) {
         warpPlayer();
     }
-    if (key == SDLK_k) {
+    if (eventGives(Command::GiveUp, event)) {
         player.setState(Punched);
         soundBank.playSound(SfxWuzzle);
     }
-    if (key == SDLK_SPACE) {
+    if (eventGives(Command::Bomb, event)) {
         useBombKey();
-    }
-}
-
-// The pad's buttons stand for keys in play: A the bomb, B the warp, Start the pause and Back
-// giving up, under the same rules as the keys.
-SDLKey keyOfPadButton(Uint8 button) {
-    switch (button) {
-    case PadA:
-        return SDLK_SPACE;
-    case PadB:
-        return SDLK_z;
-    case PadStart:
-        return SDLK_p;
-    case PadBack:
-        return SDLK_k;
-    default:
-        return SDLK_UNKNOWN;
     }
 }
 
@@ -60,10 +46,9 @@ void handleEvents() {
     while (takeEvent(&event) != 0) {
         if (event.type == SDL_QUIT) {
             quitRequested = 1;
-        } else if (event.type == SDL_KEYDOWN && !toggleFullScreenOnKey(event.key.keysym)) {
-            handleKey(event.key.keysym.sym);
-        } else if (event.type == SDL_JOYBUTTONDOWN) {
-            handleKey(keyOfPadButton(event.jbutton.button));
+        } else if ((event.type == SDL_KEYDOWN && !toggleFullScreenOnKey(event.key.keysym)) ||
+                   event.type == SDL_JOYBUTTONDOWN) {
+            handleCommand(event);
         }
     }
     keyState = platform.getKeyState(nullptr);

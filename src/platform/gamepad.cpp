@@ -75,10 +75,6 @@ bool padHolds(Direction heading) {
     }
 }
 
-bool isPadPress(const SDL_Event& event, PadButton button) {
-    return event.type == SDL_JOYBUTTONDOWN && event.jbutton.button == button;
-}
-
 void resetPadState() {
     stickX = 0;
     stickY = 0;

@@ -28,8 +28,5 @@ int takeEvent(SDL_Event* event);
 // Whether the d-pad or the left stick is held toward the heading.
 bool padHolds(Direction heading);
 
-// Whether the event is a press of the pad's button.
-bool isPadPress(const SDL_Event& event, PadButton button);
-
 // Forgets what the pad holds, as at start-up.
 void resetPadState();

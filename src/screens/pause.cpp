@@ -2,6 +2,7 @@
 // level clock runs on.
 #include "assets/front_end.h"
 #include "core/game_state.h"
+#include "platform/controls.h"
 #include "platform/full_screen.h"
 #include "platform/gamepad.h"
 #include "platform/pacing.h"
@@ -27,8 +28,7 @@ void FrontEnd::runPause() {
             if (isQuitEvent(event)) {
                 quitRequested = 1;
                 finished = true;
-            } else if ((event.type == SDL_KEYDOWN && event.key.keysym.sym == SDLK_p) ||
-                       isPadPress(event, PadStart)) {
+            } else if (eventGives(Command::Pause, event)) {
                 finished = true;
             }
         }

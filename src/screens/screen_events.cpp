@@ -2,14 +2,13 @@
 #include "screens/screen_events.h"
 
 #include "core/game_state.h"
+#include "platform/controls.h"
 #include "platform/full_screen.h"
 #include "platform/gamepad.h"
 #include "platform/platform.h"
 
 bool isQuitEvent(const SDL_Event& event) {
-    return event.type == SDL_QUIT ||
-           (event.type == SDL_KEYDOWN &&
-            (event.key.keysym.sym == SDLK_ESCAPE || event.key.keysym.sym == SDLK_q));
+    return event.type == SDL_QUIT || eventGives(Command::Quit, event);
 }
 
 namespace {
@@ -21,15 +20,6 @@ bool leftPressQueued = false;
 // Start), or of the controls page's (C or Y).
 bool confirmQueued = false;
 bool controlsQueued = false;
-
-bool isKeyPress(const SDL_Event& event, SDLKey key) {
-    return event.type == SDL_KEYDOWN && event.key.keysym.sym == key;
-}
-
-bool isConfirmEvent(const SDL_Event& event) {
-    return isKeyPress(event, SDLK_RETURN) || isKeyPress(event, SDLK_KP_ENTER) ||
-           isKeyPress(event, SDLK_SPACE) || isPadPress(event, PadA) || isPadPress(event, PadStart);
-}
 
 } // namespace
 
@@ -47,9 +37,9 @@ bool drainEventsForQuit() {
             quit = true;
         } else if (event.type == SDL_MOUSEBUTTONDOWN && event.button.button == SDL_BUTTON_LEFT) {
             leftPressQueued = true;
-        } else if (isConfirmEvent(event)) {
+        } else if (eventGives(Command::Confirm, event)) {
             confirmQueued = true;
-        } else if (isKeyPress(event, SDLK_c) || isPadPress(event, PadY)) {
+        } else if (eventGives(Command::ControlsPage, event)) {
             controlsQueued = true;
         }
     }
