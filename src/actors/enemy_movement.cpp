@@ -10,10 +10,6 @@
 
 namespace {
 
-bool isAnyMark(int32_t code) {
-    return code >= DotSeek && code <= EastMark;
-}
-
 bool isVerticalMark(int32_t code) {
     return code == DotSeek || code == DotNorth || code == DotSouth || code == NorthMark ||
            code == SouthMark || code == SeekMark;
@@ -104,7 +100,7 @@ int32_t hintAt(int32_t x, int32_t y) {
     const int32_t row = y / tileSize;
     for (int32_t c = column; tileSize * c <= x + tileSize - 1; ++c) {
         const int32_t code = mazeGrid.at(row, c);
-        if (isAnyMark(code)) {
+        if (isSteeringCode(code)) {
             return code;
         }
     }

@@ -19,24 +19,6 @@ bool atPlayer(int32_t x, int32_t y) {
            (x == px && (y == py + walkStep || y == py - walkStep));
 }
 
-// The mark a dot leaves behind when eaten.
-int32_t markUnder(int32_t dotCode) {
-    switch (dotCode) {
-    case DotSeek:
-        return SeekMark;
-    case DotNorth:
-        return NorthMark;
-    case DotSouth:
-        return SouthMark;
-    case DotWest:
-        return WestMark;
-    case DotEast:
-        return EastMark;
-    default:
-        return Open;
-    }
-}
-
 void frightenEnemies() {
     for (Actor* enemy : enemies) {
         if (enemy->state == Active) {
@@ -55,7 +37,7 @@ bool takeCell(int32_t row, int32_t column) {
         soundBank.playSound(SfxCrunch);
         --ediblesLeft;
         player.score += dotScore;
-        mazeGrid.set(row, column, markUnder(code));
+        mazeGrid.set(row, column, markUnderDot(code));
     } else if (code == PlayerStart) {
         mazeGrid.set(row, column, Open);
     } else if (code == PowerItem) {

@@ -103,6 +103,35 @@ constexpr bool isWallCode(int32_t code) {
     return code >= WallFirst && code <= WallLast;
 }
 
+// The steering codes are the five dots that carry a steering mark and the five marks they leave
+// once eaten, numbered together from DotSeek to EastMark; the plain dot comes after them.
+static_assert(DotSeek + 4 == DotEast && DotEast + 1 == NorthMark && NorthMark + 4 == EastMark &&
+                  EastMark + 1 == Dot,
+              "the steering codes run from DotSeek to EastMark, the plain dot after them");
+
 constexpr bool isDotCode(int32_t code) {
     return (code >= DotSeek && code <= DotEast) || code == Dot;
+}
+
+// Whether a cell steers an enemy: a dot with a steering mark under it, or the mark itself.
+constexpr bool isSteeringCode(int32_t code) {
+    return code >= DotSeek && code <= EastMark;
+}
+
+// The code a dot leaves behind when eaten: its steering mark, or open floor for a plain dot.
+constexpr int32_t markUnderDot(int32_t dotCode) {
+    switch (dotCode) {
+    case DotSeek:
+        return SeekMark;
+    case DotNorth:
+        return NorthMark;
+    case DotSouth:
+        return SouthMark;
+    case DotWest:
+        return WestMark;
+    case DotEast:
+        return EastMark;
+    default:
+        return Open;
+    }
 }

@@ -28,16 +28,12 @@ void drawMaze() {
             const Sint16 x = static_cast<Sint16>(column * tileSize);
             const Sint16 y = static_cast<Sint16>(row * tileSize);
             const int32_t code = mazeGrid.at(row, column);
-            switch (code) {
-            case PlayerStart:
-            case DotSeek:
-            case DotNorth:
-            case DotSouth:
-            case DotWest:
-            case DotEast:
-            case Dot:
+            // The player's start cell holds a dot until he eats it.
+            if (code == PlayerStart || isDotCode(code)) {
                 blitCell(tileBank.dotImages[dotFrame], x, y);
-                break;
+                continue;
+            }
+            switch (code) {
             case Open:
             case RedHome:
             case PurpleHome:

@@ -35,18 +35,14 @@ void buildLevel() {
             const int32_t code = mazeGrid.at(row, column);
             const Sint16 sx = static_cast<Sint16>(x);
             const Sint16 sy = static_cast<Sint16>(y);
+            if (isDotCode(code)) {
+                blitCell(tileBank.dotImages[0], sx, sy);
+                ++ediblesLeft;
+                continue;
+            }
             switch (code) {
             case Door:
                 blitCell(tileBank.door, sx, sy);
-                break;
-            case Dot:
-            case DotSeek:
-            case DotNorth:
-            case DotSouth:
-            case DotWest:
-            case DotEast:
-                blitCell(tileBank.dotImages[0], sx, sy);
-                ++ediblesLeft;
                 break;
             case Open:
                 blitCell(tileBank.openSpace, sx, sy);

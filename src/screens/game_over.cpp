@@ -8,14 +8,13 @@
 #include "platform/platform.h"
 #include "platform/video.h"
 #include "rules/level_setup.h"
+#include "screens/screen_button.h"
 #include "screens/screen_events.h"
 
 namespace {
 
 constexpr Sint16 gameOverTextX = 250;
 constexpr Sint16 gameOverTextY = 250;
-constexpr Sint16 continueX = 300;
-constexpr Sint16 continueY = 500;
 
 } // namespace
 
@@ -28,7 +27,7 @@ void FrontEnd::runGameOver() {
     while (!finished) {
         finished = drainEventsForQuit();
         // After the first pass only the button can change: the title stays as it was drawn.
-        SDL_Rect area{continueX, continueY, static_cast<Uint16>(buttonWidth),
+        SDL_Rect area{screenButtonX, screenButtonY, static_cast<Uint16>(buttonWidth),
                       static_cast<Uint16>(buttonHeight)};
         if (firstPass) {
             area = SDL_Rect{0, 0, windowWidth, windowHeight};
@@ -36,22 +35,7 @@ void FrontEnd::runGameOver() {
             renderText(largeFont, "GAME OVER", SDL_Color{255, 255, 255, 0}, gameOverTextX,
                        gameOverTextY);
         }
-        int x = 0;
-        int y = 0;
-        platform.getMouseState(&x, &y);
-        if (pointerOnButton(x, y, continueX, continueY, buttonWidth, buttonHeight)) {
-            blitAt(continue2Image, continueX, continueY);
-            if (leftButtonHeld()) {
-                soundBank.playSound(SfxButtonPush);
-                finished = true;
-                restartLevel(levelNumber);
-            }
-        } else {
-            blitAt(continue1Image, continueX, continueY);
-        }
-        // Enter, Space or the pad's A or Start press CONTINUE wherever the pointer is.
-        if (!finished && confirmPressed()) {
-            soundBank.playSound(SfxButtonPush);
+        if (passScreenButton(continue2Image, continue1Image, finished)) {
             finished = true;
             restartLevel(levelNumber);
         }

@@ -10,21 +10,19 @@
 #include "platform/video.h"
 #include "screens/intro_regions.h"
 #include "screens/menu_layout.h"
+#include "screens/screen_button.h"
 #include "screens/screen_events.h"
 
 #include <algorithm>
 
 namespace {
 
-constexpr Sint16 pagePlayX = 300;
-constexpr Sint16 pagePlayY = 500;
-constexpr int32_t runnerWrapX = 800;
 constexpr int32_t laneHeights[] = {500, 400, 350};
 constexpr int32_t laneCount = 3;
 
 // A runner that has left the window on the right comes back at the left, on the next lane.
 void keepRunning(Actor& runner, int32_t& lane) {
-    if (runner.getX() > runnerWrapX) {
+    if (runner.getX() > windowWidth) {
         runner.setX(0);
         runner.setY(laneHeights[lane]);
         lane = (lane + 1) % laneCount;
@@ -199,28 +197,15 @@ void FrontEnd::runControlsPage() {
     while (!finished) {
         finished = drainEventsForQuit();
         // After the page itself, only the button ever changes.
-        SDL_Rect area{pagePlayX, pagePlayY, static_cast<Uint16>(buttonWidth),
+        SDL_Rect area{screenButtonX, screenButtonY, static_cast<Uint16>(buttonWidth),
                       static_cast<Uint16>(buttonHeight)};
         if (firstPass) {
             blitAt(optionsImage, 0, 0);
             firstPass = false;
             area = SDL_Rect{0, 0, windowWidth, windowHeight};
         }
-        int x = 0;
-        int y = 0;
-        platform.getMouseState(&x, &y);
         // On this page the button lights up at rest and dims under the pointer.
-        if (pointerOnButton(x, y, pagePlayX, pagePlayY, buttonWidth, buttonHeight)) {
-            blitAt(playImage, pagePlayX, pagePlayY);
-            if (leftButtonHeld()) {
-                soundBank.playSound(SfxButtonPush);
-                finished = true;
-            }
-        } else {
-            blitAt(play2Image, pagePlayX, pagePlayY);
-        }
-        if (!finished && confirmPressed()) {
-            soundBank.playSound(SfxButtonPush);
+        if (passScreenButton(playImage, play2Image, finished)) {
             finished = true;
         }
         presentScreenArea(area);
