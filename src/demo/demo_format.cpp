@@ -21,6 +21,8 @@ constexpr int maxValues = 5;
 // The values a token of each tag holds: how many, and the range of each.
 struct TokenShape {
     DemoTag tag;
+    // Whether the token is the answer to the game's asking for an event.
+    bool isEvent;
     int minCount;
     int maxCount;
     int64_t low[maxValues];
@@ -29,22 +31,22 @@ struct TokenShape {
 
 constexpr int64_t lastKey = portableKeyCount - 1;
 constexpr TokenShape shapes[] = {
-    {DemoTag::Clock, 1, 1, {0}, {maxUint32}},
-    {DemoTag::Pointer, 3, 3, {0, 0, 0}, {65535, 65535, 255}},
-    {DemoTag::NoEvent, 0, 0, {}, {}},
-    {DemoTag::EventWaiting, 0, 0, {}, {}},
-    {DemoTag::Quit, 0, 0, {}, {}},
-    {DemoTag::KeyDown, 1, 2, {0, 0}, {lastKey, 65535}},
-    {DemoTag::KeyUp, 1, 2, {0, 0}, {lastKey, 65535}},
-    {DemoTag::ButtonDown, 3, 3, {0, 0, 0}, {255, 65535, 65535}},
-    {DemoTag::ButtonUp, 3, 3, {0, 0, 0}, {255, 65535, 65535}},
-    {DemoTag::Motion, 5, 5, {0, 0, 0, -32768, -32768}, {65535, 65535, 255, 32767, 32767}},
-    {DemoTag::Focus, 2, 2, {0, 0}, {255, 255}},
-    {DemoTag::PadAxis, 2, 2, {0, -32768}, {255, 32767}},
-    {DemoTag::PadHat, 2, 2, {0, 0}, {255, 15}},
-    {DemoTag::PadButtonDown, 1, 1, {0}, {255}},
-    {DemoTag::PadButtonUp, 1, 1, {0}, {255}},
-    {DemoTag::OtherEvent, 1, 1, {0}, {255}},
+    {DemoTag::Clock, false, 1, 1, {0}, {maxUint32}},
+    {DemoTag::Pointer, false, 3, 3, {0, 0, 0}, {65535, 65535, 255}},
+    {DemoTag::NoEvent, true, 0, 0, {}, {}},
+    {DemoTag::EventWaiting, true, 0, 0, {}, {}},
+    {DemoTag::Quit, true, 0, 0, {}, {}},
+    {DemoTag::KeyDown, true, 1, 2, {0, 0}, {lastKey, 65535}},
+    {DemoTag::KeyUp, true, 1, 2, {0, 0}, {lastKey, 65535}},
+    {DemoTag::ButtonDown, true, 3, 3, {0, 0, 0}, {255, 65535, 65535}},
+    {DemoTag::ButtonUp, true, 3, 3, {0, 0, 0}, {255, 65535, 65535}},
+    {DemoTag::Motion, true, 5, 5, {0, 0, 0, -32768, -32768}, {65535, 65535, 255, 32767, 32767}},
+    {DemoTag::Focus, true, 2, 2, {0, 0}, {255, 255}},
+    {DemoTag::PadAxis, true, 2, 2, {0, -32768}, {255, 32767}},
+    {DemoTag::PadHat, true, 2, 2, {0, 0}, {255, 15}},
+    {DemoTag::PadButtonDown, true, 1, 1, {0}, {255}},
+    {DemoTag::PadButtonUp, true, 1, 1, {0}, {255}},
+    {DemoTag::OtherEvent, true, 1, 1, {0}, {255}},
 };
 
 const TokenShape* shapeOf(char letter) {
@@ -263,25 +265,8 @@ DemoParse parseDemo(std::string_view bytes) {
 }
 
 bool isEventTag(DemoTag tag) {
-    switch (tag) {
-    case DemoTag::NoEvent:
-    case DemoTag::EventWaiting:
-    case DemoTag::Quit:
-    case DemoTag::KeyDown:
-    case DemoTag::KeyUp:
-    case DemoTag::ButtonDown:
-    case DemoTag::ButtonUp:
-    case DemoTag::Motion:
-    case DemoTag::Focus:
-    case DemoTag::PadAxis:
-    case DemoTag::PadHat:
-    case DemoTag::PadButtonDown:
-    case DemoTag::PadButtonUp:
-    case DemoTag::OtherEvent:
-        return true;
-    default:
-        return false;
-    }
+    const TokenShape* shape = shapeOf(static_cast<char>(tag));
+    return shape != nullptr && shape->isEvent;
 }
 
 DemoRead eventRead(const SDL_Event& event) {
@@ -398,13 +383,14 @@ DemoWriter::DemoWriter(uint64_t levelHash, uint32_t seed) {
 }
 
 void DemoWriter::clock(Uint32 ticks) {
-    const std::string token = std::string("t").append(std::to_string(ticks - lastClock));
+    const std::string token =
+        std::string(1, static_cast<char>(DemoTag::Clock)).append(std::to_string(ticks - lastClock));
     lastClock = ticks;
     this->token(token.c_str());
 }
 
 void DemoWriter::keys(const Uint8* state, int count) {
-    std::string token = "k";
+    std::string token(1, static_cast<char>(DemoTag::Keys));
     for (int key = 0; state != nullptr && key < portableKeyCount; ++key) {
         const int platformKey = platformKeyOf(key);
         if ((platformKey != SDLK_UNKNOWN || key == 0) && platformKey < count &&
@@ -420,13 +406,16 @@ void DemoWriter::keys(const Uint8* state, int count) {
 
 void DemoWriter::pointer(int x, int y, Uint8 buttons) {
     char token[40];
-    std::snprintf(token, sizeof token, "m%d,%d,%u", x, y, unsigned{buttons});
+    std::snprintf(token, sizeof token, "%c%d,%d,%u", static_cast<char>(DemoTag::Pointer), x, y,
+                  unsigned{buttons});
     this->token(token);
 }
 
 void DemoWriter::event(const SDL_Event* event, int result) {
     if (result == 0 || event == nullptr) {
-        token(result == 0 ? "n" : "w");
+        const char tag[] = {
+            static_cast<char>(result == 0 ? DemoTag::NoEvent : DemoTag::EventWaiting), '\0'};
+        token(tag);
         return;
     }
     const DemoRead read = eventRead(*event);
