@@ -71,4 +71,9 @@ inline std::string soundFile(const SoundEntry& sound) {
     return std::string("sounds/music/") + sound.name + musicFileSuffix;
 }
 
+// The two fonts, which the build copies into the run directory under these names: the small one
+// for the status line's texts, the large one for the tally's and the pause's.
+inline constexpr const char* smallFont = "actionj.ttf";
+inline constexpr const char* largeFont = "indigo.ttf";
+
 } // namespace assetPath
