@@ -1,11 +1,12 @@
 // Where every data file of the game lives, relative to the run directory. The loaders open the
 // files by these names and the asset generator writes them under the same ones, so a renamed
-// file is renamed in one place.
+// file is renamed in one place (a sound's name is its row in sound_table.h).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "assets/sound_table.h"
 #include "core/shared_types.h"
 #include "platform/platform.h"
 
@@ -61,26 +62,18 @@ inline constexpr const char* introBackgroundPushed = "images/introbgpushed.png";
 inline constexpr const char* board = "images/beatboard.png";
 inline constexpr const char* controlsPage = "images/options.png";
 
-// The effects.
-inline constexpr const char* crunchEffect = "sounds/sfx/crunch3.wav";
-inline constexpr const char* explodeEffect = "sounds/sfx/explode.wav";
-inline constexpr const char* wuzzleEffect = "sounds/sfx/wuzzle.wav";
-inline constexpr const char* punchEffect = "sounds/sfx/punch.wav";
-inline constexpr const char* dropBombEffect = "sounds/sfx/drop_bomb.wav";
-inline constexpr const char* pickUpEffect = "sounds/sfx/pick_up.wav";
-inline constexpr const char* buttonHoverEffect = "sounds/sfx/buttonhover.wav";
-inline constexpr const char* buttonPushEffect = "sounds/sfx/buttonpush.wav";
-inline constexpr const char* pageTurnEffect = "sounds/sfx/pageturn.wav";
-inline constexpr const char* stretchEffect = "sounds/sfx/stretch.wav";
-inline constexpr const char* youWinEffect = "sounds/sfx/youwin.wav";
-inline constexpr const char* warpEffect = "sounds/sfx/warp.wav";
-
-// The seven tracks in the order of the music indices (intro, levels 1 to 5, game over); each
-// is written from the note file of the same name under audio/.
-inline constexpr const char* trackNames[] = {"music",  "level1", "level2",   "level3",
-                                             "level4", "level5", "gameover2"};
-inline std::string track(int32_t index) {
-    return std::string("sounds/music/") + trackNames[index] + musicFileSuffix;
+// A sound's file, named in the sound table: an effect is a WAV file, a track a note file (a
+// recording of it in a web page) written from the note file of the same name under audio/.
+inline std::string soundFile(const SoundEntry& sound) {
+    if (sound.kind == SoundKind::Effect) {
+        return std::string("sounds/sfx/") + sound.name + ".wav";
+    }
+    return std::string("sounds/music/") + sound.name + musicFileSuffix;
 }
+
+// The two fonts, which the build copies into the run directory under these names: the small one
+// for the status line's texts, the large one for the tally's and the pause's.
+inline constexpr const char* smallFont = "actionj.ttf";
+inline constexpr const char* largeFont = "indigo.ttf";
 
 } // namespace assetPath

@@ -56,8 +56,8 @@ void FrontEnd::initFrontEnd() {
         reportDataProblem("font engine", "SDL_ttf", TTF_GetError());
     } else {
         fontEngineStarted = true;
-        smallFont = openFont("actionj.ttf", smallFontPoints);
-        largeFont = openFont("indigo.ttf", largeFontPoints);
+        smallFont = openFont(assetPath::smallFont, smallFontPoints);
+        largeFont = openFont(assetPath::largeFont, largeFontPoints);
     }
     textSurface = nullptr;
 }

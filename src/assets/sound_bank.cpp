@@ -6,7 +6,7 @@
 #include "assets/image_loader.h"
 
 #include <initializer_list>
-#include <iterator>
+#include <string>
 
 #include <cstdio>
 
@@ -16,7 +16,6 @@ constexpr int mixFrequency = 44100;
 constexpr int mixChannels = 2;
 constexpr int mixChunkSize = 4096;
 constexpr int effectChannels = 8;
-constexpr int musicPlays = 5;
 
 Mix_Chunk* loadEffect(const char* path) {
     Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromFile(path, "rb"), 1);
@@ -46,8 +45,6 @@ void freeEffect(Mix_Chunk*& chunk) {
 
 } // namespace
 
-static_assert(std::size(assetPath::trackNames) == trackCount, "one file for each music index");
-
 void SoundBank::loadSounds() {
     closeSounds();
     heard = Fnv64{};
@@ -58,36 +55,29 @@ void SoundBank::loadSounds() {
         return;
     }
     audioOpen = true;
-    wuzzleSound = loadEffect(assetPath::wuzzleEffect);
-    explodeSound = loadEffect(assetPath::explodeEffect);
-    crunchSound = loadEffect(assetPath::crunchEffect);
-    dropBombSound = loadEffect(assetPath::dropBombEffect);
-    pickUpSound = loadEffect(assetPath::pickUpEffect);
-    punchSound = loadEffect(assetPath::punchEffect);
-    buttonHoverSound = loadEffect(assetPath::buttonHoverEffect);
-    buttonPushSound = loadEffect(assetPath::buttonPushEffect);
-    stretchSound = loadEffect(assetPath::stretchEffect);
-    pageTurnSound = loadEffect(assetPath::pageTurnEffect);
-    youWinSound = loadEffect(assetPath::youWinEffect);
-    warpSound = loadEffect(assetPath::warpEffect);
-    for (int32_t track = 0; track < trackCount; ++track) {
-        trackFiles[track] = readTrackFile(assetPath::track(track).c_str());
+    for (const SoundEntry& sound : soundTable) {
+        const std::string path = assetPath::soundFile(sound);
+        if (sound.kind == SoundKind::Effect) {
+            effects[sound.index] = loadEffect(path.c_str());
+        } else {
+            trackFiles[trackNumber(sound.index)] = readTrackFile(path.c_str());
+        }
     }
     Mix_AllocateChannels(effectChannels);
 }
 
 SoundRequest SoundBank::requestFor(int32_t index) const {
-    Mix_Chunk* const effects[] = {crunchSound,   explodeSound, wuzzleSound,      dropBombSound,
-                                  punchSound,    pickUpSound,  buttonHoverSound, buttonPushSound,
-                                  pageTurnSound, stretchSound, youWinSound,      warpSound};
     SoundRequest request;
-    if (index >= SfxCrunch && index <= SfxWarp) {
+    if (index < 0 || index >= soundCount) {
+        return request;
+    }
+    const SoundEntry& sound = soundTable[index];
+    if (sound.kind == SoundKind::Effect) {
         request.chunk = effects[index];
-        // The punch lands three times: two loops after the first play.
-        request.loops = index == SfxPunch ? 2 : 0;
-    } else if (index >= MusicIntro && index <= MusicGameOver) {
-        request.track = index - MusicIntro;
-        request.plays = index == MusicGameOver ? 1 : musicPlays;
+        request.loops = sound.loops;
+    } else {
+        request.track = trackNumber(index);
+        request.plays = sound.plays;
     }
     return request;
 }
@@ -129,7 +119,8 @@ void SoundBank::playSound(int32_t index) {
         musicSource = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
         music = musicSource != nullptr ? Mix_LoadMUS_RW(musicSource) : nullptr;
         if (music == nullptr) {
-            reportDataProblem("music", assetPath::track(request.track).c_str(), Mix_GetError());
+            reportDataProblem("music", assetPath::soundFile(soundTable[index]).c_str(),
+                              Mix_GetError());
             // Reported once: the track is not tried again.
             bytes.clear();
             unloadMusic();
@@ -166,10 +157,8 @@ void SoundBank::closeSounds() {
         return;
     }
     Mix_AllocateChannels(0);
-    for (Mix_Chunk** chunk : {&wuzzleSound, &explodeSound, &crunchSound, &dropBombSound,
-                              &pickUpSound, &punchSound, &buttonHoverSound, &buttonPushSound,
-                              &stretchSound, &pageTurnSound, &youWinSound, &warpSound}) {
-        freeEffect(*chunk);
+    for (Mix_Chunk*& chunk : effects) {
+        freeEffect(chunk);
     }
     Mix_HaltMusic();
     unloadMusic();

@@ -1,36 +1,13 @@
-// The game's audio: twelve effects mixed over the music, and seven music tracks.
+// The game's audio: the sound table's effects, mixed over the music, and its music tracks.
 #pragma once
 
+#include "assets/sound_table.h"
 #include "core/fnv_hash.h"
 
 #include <SDL_mixer.h>
 #include <array>
 #include <cstdint>
 #include <vector>
-
-enum SoundIndex : int32_t {
-    SfxCrunch = 0,
-    SfxExplode = 1,
-    SfxWuzzle = 2,
-    SfxDropBomb = 3,
-    SfxPunch = 4,
-    SfxPickUp = 5,
-    SfxButtonHover = 6,
-    SfxButtonPush = 7,
-    SfxPageTurn = 8,
-    SfxStretch = 9,
-    SfxYouWin = 10,
-    SfxWarp = 11,
-    MusicIntro = 12,
-    MusicLevel1 = 13,
-    MusicLevel2 = 14,
-    MusicLevel3 = 15,
-    MusicLevel4 = 16,
-    MusicLevel5 = 17,
-    MusicGameOver = 18,
-};
-
-constexpr int32_t trackCount = MusicGameOver - MusicIntro + 1;
 
 // What one sound index plays: an effect with the number of extra loops, or a track (0 for the
 // intro's to 6 for game over's) with the number of plays. An index that means nothing gives
@@ -64,24 +41,19 @@ class SoundBank {
     // is started: a replay without a window has nobody to hear it and no time to lose on it.
     void mute(bool silenced) { muted = silenced; }
 
-    Mix_Chunk* crunchSound = nullptr;
-    Mix_Chunk* explodeSound = nullptr;
-    Mix_Chunk* wuzzleSound = nullptr;
-    Mix_Chunk* punchSound = nullptr;
-    Mix_Chunk* dropBombSound = nullptr;
-    Mix_Chunk* pickUpSound = nullptr;
-    Mix_Chunk* buttonHoverSound = nullptr;
-    Mix_Chunk* buttonPushSound = nullptr;
-    Mix_Chunk* pageTurnSound = nullptr;
-    Mix_Chunk* stretchSound = nullptr;
-    Mix_Chunk* youWinSound = nullptr;
-    Mix_Chunk* warpSound = nullptr;
+    // The effect loaded for a sound index; null for a track, an index that means nothing or an
+    // effect that could not be loaded.
+    Mix_Chunk* effect(int32_t index) const {
+        return index >= 0 && index < soundCount ? effects[index] : nullptr;
+    }
     // Each track's file as read at start, in track order; empty when it could not be read.
     std::array<std::vector<Uint8>, trackCount> trackFiles;
 
   private:
     void unloadMusic();
 
+    // By sound index; a track's place stays empty.
+    std::array<Mix_Chunk*, soundCount> effects{};
     bool audioOpen = false;
     bool muted = false;
     Fnv64 heard;

@@ -49,7 +49,7 @@ TEST_F(PlayerControlTest, AWarpEatsWhereItLandsAndWalksOnInTheSameFrame) {
     EXPECT_EQ(mazeGrid.at(2, 11), Open);
     EXPECT_EQ(player.score, 10);
     EXPECT_EQ(ediblesLeft, 3);
-    EXPECT_EQ(channelsPlaying(soundBank.warpSound), 1) << "once, however many draws missed";
+    EXPECT_EQ(channelsPlaying(soundBank.effect(SfxWarp)), 1) << "once, however many draws missed";
 
     scripted::pressKey(SDLK_z);
     playerFrame();
@@ -108,7 +108,7 @@ TEST_F(PlayerControlTest, AWarpWithNowhereToLandGivesUpAndChangesNothing) {
     EXPECT_EQ(player.y, 32);
     EXPECT_EQ(ediblesLeft, 400);
     EXPECT_EQ(player.score, 0);
-    EXPECT_EQ(channelsPlaying(soundBank.warpSound), 0);
+    EXPECT_EQ(channelsPlaying(soundBank.effect(SfxWarp)), 0);
 }
 
 } // namespace

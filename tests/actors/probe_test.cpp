@@ -56,7 +56,7 @@ TEST_F(ProbeTest, APowerItemFrightensOnlyActiveEnemies) {
     EXPECT_EQ(yellowEnemy.stateTimer, 20) << "a running fright is not renewed";
     EXPECT_EQ(player.score, 0);
     EXPECT_EQ(ediblesLeft, 7);
-    EXPECT_EQ(channelsPlaying(soundBank.crunchSound), 0);
+    EXPECT_EQ(channelsPlaying(soundBank.effect(SfxCrunch)), 0);
 }
 
 TEST_F(ProbeTest, CellsOutsideTheGridAreWalls) {

@@ -14,8 +14,8 @@ TEST_F(KeyHandlingTest, KnockedOutThePlayerIgnoresGiveUpWarpAndBombKeys) {
     scripted::pressKey(SDLK_k);
     handleEvents();
     EXPECT_EQ(player.state, Punched);
-    EXPECT_EQ(channelsPlaying(soundBank.wuzzleSound), 1);
-    EXPECT_EQ(channelsPlaying(soundBank.punchSound), 0);
+    EXPECT_EQ(channelsPlaying(soundBank.effect(SfxWuzzle)), 1);
+    EXPECT_EQ(channelsPlaying(soundBank.effect(SfxPunch)), 0);
 
     punchedFrames = 7;
     for (SDLKey key : {SDLK_k, SDLK_z, SDLK_SPACE}) {
@@ -25,7 +25,7 @@ TEST_F(KeyHandlingTest, KnockedOutThePlayerIgnoresGiveUpWarpAndBombKeys) {
     handleEvents();
     EXPECT_EQ(player.state, Punched);
     EXPECT_EQ(punchedFrames, 7);
-    EXPECT_EQ(channelsPlaying(soundBank.wuzzleSound), 1);
+    EXPECT_EQ(channelsPlaying(soundBank.effect(SfxWuzzle)), 1);
     EXPECT_EQ(player.warps, 3);
     EXPECT_EQ(player.x, x);
     EXPECT_EQ(bombSites[0].state, Carried);

@@ -209,10 +209,11 @@ uint32_t bigEndian(const std::vector<uint8_t>& b, size_t at, int n) {
 } // namespace
 
 TEST(DataFiles, EffectsAreAudible16BitPcmWithoutClicks) {
-    for (const char* name :
-         {"crunch3", "explode", "wuzzle", "punch", "drop_bomb", "pick_up", "buttonhover",
-          "buttonpush", "pageturn", "stretch", "youwin", "warp"}) {
-        const std::string rel = std::string("sounds/sfx/") + name + ".wav";
+    for (const SoundEntry& sound : soundTable) {
+        if (sound.kind != SoundKind::Effect) {
+            continue;
+        }
+        const std::string rel = assetPath::soundFile(sound);
         const std::vector<uint8_t> b = fileBytes(rel);
         ASSERT_GT(b.size(), 44u) << rel;
         ASSERT_TRUE(startsWith(b, "RIFF")) << rel;
@@ -244,10 +245,12 @@ TEST(DataFiles, EffectsAreAudible16BitPcmWithoutClicks) {
 // get busier (more notes a second) from the first to the last.
 TEST(DataFiles, TunesAreMidiWithNotesLastingLongEnoughAndLevelsGetBusier) {
     double previousLevelPace = 0;
-    for (const char* name :
-         {"music", "gameover2", "level1", "level2", "level3", "level4", "level5"}) {
-        const bool level = std::string(name).starts_with("level");
-        const std::string rel = std::string("sounds/music/") + name + ".mid";
+    for (const SoundEntry& sound : soundTable) {
+        if (sound.kind != SoundKind::Track) {
+            continue;
+        }
+        const bool level = sound.index >= MusicLevel1 && sound.index <= MusicLevel5;
+        const std::string rel = assetPath::soundFile(sound);
         const std::vector<uint8_t> b = fileBytes(rel);
         ASSERT_TRUE(startsWith(b, "MThd")) << rel;
         uint32_t tracks = 0, noteOns = 0, tempo = 500000, lastTick = 0;

@@ -16,7 +16,7 @@ TEST_F(SoundBankTest, AnEffectTakesAFreeChannelOfEightAndTheMusicStopsAlone) {
     EXPECT_EQ(soundBank.loadedTrack(), MusicLevel2 - MusicIntro);
     soundBank.playSound(3);
     EXPECT_EQ(Mix_Playing(-1), 1);
-    EXPECT_EQ(channelsPlaying(soundBank.dropBombSound), 1);
+    EXPECT_EQ(channelsPlaying(soundBank.effect(SfxDropBomb)), 1);
     soundBank.stopMusic();
     EXPECT_EQ(Mix_PlayingMusic(), 0);
     EXPECT_EQ(Mix_Playing(-1), 1) << "stopping the music leaves the effects alone";
@@ -31,6 +31,7 @@ TEST_F(SoundBankTest, IndicesOutsideTheTableDoNothing) {
         const SoundRequest request = soundBank.requestFor(index);
         EXPECT_EQ(request.chunk, nullptr);
         EXPECT_EQ(request.track, -1);
+        EXPECT_EQ(soundBank.effect(index), nullptr) << index;
         soundBank.playSound(index);
     }
     EXPECT_EQ(Mix_Playing(-1), 0);
@@ -40,7 +41,7 @@ TEST_F(SoundBankTest, IndicesOutsideTheTableDoNothing) {
 TEST_F(SoundBankTest, WithoutASoundDeviceTheGameRunsSilently) {
     reopenAudioWith("no-such-driver");
     EXPECT_FALSE(soundBank.isOpen());
-    EXPECT_EQ(soundBank.crunchSound, nullptr);
+    EXPECT_EQ(soundBank.effect(SfxCrunch), nullptr);
     soundBank.playSound(SfxCrunch);
     soundBank.playSound(MusicLevel2);
     soundBank.stopMusic();

@@ -71,7 +71,7 @@ TEST_F(BombsTest, APlayerInsideABlastIsKnockedOut) {
     place(redEnemy, 400, 64);
     applyBlasts();
     EXPECT_EQ(player.state, Punched);
-    EXPECT_EQ(channelsPlaying(soundBank.wuzzleSound), 1);
+    EXPECT_EQ(channelsPlaying(soundBank.effect(SfxWuzzle)), 1);
     EXPECT_EQ(redEnemy.state, Flung) << "later bombs are still visited";
 }
 

@@ -53,8 +53,8 @@ TEST_F(ContactsTest, TheFirstEnemyInOrderDecides) {
     EXPECT_EQ(player.state, Active);
     resolveContacts();
     EXPECT_EQ(player.state, Punched) << "the purple one is next";
-    EXPECT_EQ(channelsPlaying(soundBank.wuzzleSound), 1);
-    EXPECT_EQ(channelsPlaying(soundBank.punchSound), 1);
+    EXPECT_EQ(channelsPlaying(soundBank.effect(SfxWuzzle)), 1);
+    EXPECT_EQ(channelsPlaying(soundBank.effect(SfxPunch)), 1);
     EXPECT_EQ(player.score, 50);
 }
 

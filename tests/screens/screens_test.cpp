@@ -85,7 +85,8 @@ TEST_F(ScreensTest, EnterSpaceAndThePadsAOrStartPressPlayAndContinue) {
         // Heard as the pass is shown: the intro's music loads after it, which may outlast it.
         static int pushes;
         pushes = 0;
-        scripted::afterPresents(1, [] { pushes = channelsPlaying(soundBank.buttonPushSound); });
+        scripted::afterPresents(1,
+                                [] { pushes = channelsPlaying(soundBank.effect(SfxButtonPush)); });
         EXPECT_EQ(passesOf(&FrontEnd::runIntroMenu), std::pair(1, false)) << name;
         EXPECT_EQ(pushes, 1) << name;
         resetGameState();

@@ -1,11 +1,13 @@
-// The twelve sound effects, synthesised.
+// The sound effects, synthesised.
 #include "effects.h"
 
 #include "assets/asset_paths.h"
 
 #include "synth.h"
+#include "wav.h"
 
 #include <cmath>
+#include <iterator>
 #include <numbers>
 
 namespace {
@@ -165,19 +167,56 @@ Samples warp() {
     return out;
 }
 
+// Each effect's synthesis and the loudness its file is written at, by sound index; the file's
+// name comes from the sound table.
+struct EffectSource {
+    SoundIndex index;
+    Samples (*make)();
+    double peak;
+};
+
+constexpr EffectSource sources[] = {
+    {SfxCrunch, crunch, 0.6},           {SfxExplode, explode, fullPeak},
+    {SfxWuzzle, wuzzle, 0.7},           {SfxDropBomb, dropBomb, fullPeak},
+    {SfxPunch, punch, fullPeak},        {SfxPickUp, pickUp, 0.6},
+    {SfxButtonHover, buttonHover, 0.5}, {SfxButtonPush, buttonPush, 0.6},
+    {SfxPageTurn, pageTurn, 0.6},       {SfxStretch, stretch, 0.6},
+    {SfxYouWin, youWin, 0.7},           {SfxWarp, warp, 0.7},
+};
+
+// The source of an effect, or null when it has none.
+constexpr const EffectSource* sourceOf(SoundIndex index) {
+    for (const EffectSource& source : sources) {
+        if (source.index == index) {
+            return &source;
+        }
+    }
+    return nullptr;
+}
+
+constexpr bool everyEffectHasItsOneSource() {
+    int32_t effects = 0;
+    for (const SoundEntry& sound : soundTable) {
+        if (sound.kind == SoundKind::Effect) {
+            ++effects;
+            if (sourceOf(sound.index) == nullptr) {
+                return false;
+            }
+        }
+    }
+    // As many sources as effects, each found for its own: none is left over or given twice.
+    return effects == static_cast<int32_t>(std::size(sources));
+}
+
+static_assert(everyEffectHasItsOneSource(), "one synthesis for each effect of the sound table");
+
 } // namespace
 
 void writeEffects(const std::string& folder) {
-    writeWav(crunch(), folder + "/" + assetPath::crunchEffect, 0.6);
-    writeWav(explode(), folder + "/" + assetPath::explodeEffect);
-    writeWav(wuzzle(), folder + "/" + assetPath::wuzzleEffect, 0.7);
-    writeWav(punch(), folder + "/" + assetPath::punchEffect);
-    writeWav(dropBomb(), folder + "/" + assetPath::dropBombEffect);
-    writeWav(pickUp(), folder + "/" + assetPath::pickUpEffect, 0.6);
-    writeWav(buttonHover(), folder + "/" + assetPath::buttonHoverEffect, 0.5);
-    writeWav(buttonPush(), folder + "/" + assetPath::buttonPushEffect, 0.6);
-    writeWav(pageTurn(), folder + "/" + assetPath::pageTurnEffect, 0.6);
-    writeWav(stretch(), folder + "/" + assetPath::stretchEffect, 0.6);
-    writeWav(youWin(), folder + "/" + assetPath::youWinEffect, 0.7);
-    writeWav(warp(), folder + "/" + assetPath::warpEffect, 0.7);
+    for (const SoundEntry& sound : soundTable) {
+        if (sound.kind == SoundKind::Effect) {
+            const EffectSource& source = *sourceOf(sound.index);
+            writeWav(source.make(), folder + "/" + assetPath::soundFile(sound), source.peak);
+        }
+    }
 }

@@ -1,4 +1,4 @@
-// The twelve sound effects, synthesised.
+// The sound effects, synthesised.
 #pragma once
 
 #include <string>

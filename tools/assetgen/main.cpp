@@ -16,7 +16,6 @@
 
 #include <cstdio>
 #include <exception>
-#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -117,9 +116,11 @@ void writeScreens(const Palette& pal, const std::string& art, const std::string&
 }
 
 void writeMusic(const std::string& audio, const std::string& out) {
-    for (int32_t index = 0; index < static_cast<int32_t>(std::size(assetPath::trackNames));
-         ++index) {
-        const std::string tune = assetPath::trackNames[index];
+    for (const SoundEntry& sound : soundTable) {
+        if (sound.kind != SoundKind::Track) {
+            continue;
+        }
+        const std::string tune = sound.name;
         Score score = readScore(audio + "/" + tune + ".txt");
         double length = score.seconds();
         if (length < shortestTune || length > longestTune) {
@@ -127,7 +128,7 @@ void writeMusic(const std::string& audio, const std::string& out) {
                                      std::to_string(shortestTune) + " to " +
                                      std::to_string(longestTune));
         }
-        writeMidi(score, out + "/" + assetPath::track(index));
+        writeMidi(score, out + "/" + assetPath::soundFile(sound));
     }
 }
 
