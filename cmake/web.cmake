@@ -12,6 +12,8 @@ if(TAMBERLO_WERROR)
   add_compile_options(-Werror)
 endif()
 file(GLOB TAMBERLO_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/*/*.cpp)
+# The desktop's own files (*_desktop.cpp) stay out; the page's own (*_web.cpp) are only here.
+list(FILTER TAMBERLO_SOURCES EXCLUDE REGEX "_desktop\\.cpp$")
 # The synthesizer's settings are SDL_mixer's on the desktop; the browser plays recordings.
 list(REMOVE_ITEM TAMBERLO_SOURCES ${CMAKE_SOURCE_DIR}/src/assets/synth_settings.cpp)
 add_executable(tamberlo-adventure ${TAMBERLO_SOURCES})

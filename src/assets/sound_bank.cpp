@@ -4,6 +4,7 @@
 
 #include "assets/asset_paths.h"
 #include "assets/image_loader.h"
+#include "platform/platform_features.h"
 
 #include <initializer_list>
 #include <string>
@@ -87,11 +88,8 @@ void SoundBank::playSound(int32_t index) {
     if (request.chunk != nullptr) {
         // Effects are told apart by their length in bytes (in a web page, where the browser
         // keeps the sounds and hands out numbers for them, by their index).
-#ifdef __EMSCRIPTEN__
-        const int64_t identity = index;
-#else
-        const int64_t identity = request.chunk->alen;
-#endif
+        const int64_t identity =
+            effectsKnownByIndex ? int64_t{index} : static_cast<int64_t>(request.chunk->alen);
         for (int64_t word : {int64_t{1}, identity, int64_t{request.loops}}) {
             heard.add(word);
         }

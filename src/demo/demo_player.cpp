@@ -9,6 +9,7 @@
 #include "platform/key_numbers.h"
 #include "platform/pacing.h"
 #include "platform/platform.h"
+#include "platform/platform_features.h"
 
 #include <cstddef>
 #include <cstring>
@@ -149,13 +150,13 @@ void hashPicture(SDL_Surface* surface) {
         for (; i + sizeof(uint64_t) <= rowBytes; i += sizeof(uint64_t)) {
             uint64_t word = 0;
             std::memcpy(&word, row + i, sizeof word);
-#ifdef __EMSCRIPTEN__
-            // The page's screen holds red, green, blue and alpha bytes; the desktop's blue, green,
-            // red and a zero byte. The hash reads the desktop's order, so equal pictures hash
-            // equal.
-            word = (word & 0x0000FF000000FF00ull) | (word & 0x000000FF000000FFull) << 16 |
-                   (word >> 16 & 0x000000FF000000FFull);
-#endif
+            if constexpr (screenHoldsRgba) {
+                // The page's screen holds red, green, blue and alpha bytes; the desktop's blue,
+                // green, red and a zero byte. The hash reads the desktop's order, so equal
+                // pictures hash equal.
+                word = (word & 0x0000FF000000FF00ull) | (word & 0x000000FF000000FFull) << 16 |
+                       (word >> 16 & 0x000000FF000000FFull);
+            }
             pictureHash = (pictureHash ^ word) * Fnv64::prime;
             pictureHash ^= pictureHash >> 29;
         }

@@ -2,17 +2,17 @@
 #include "platform/full_screen.h"
 
 #include "platform/controls.h"
+#include "platform/platform_features.h"
 
 bool toggleFullScreenOnKey(const SDL_keysym& key) {
     if (!keyGives(Command::FullScreen, key)) {
         return false;
     }
-#ifndef __EMSCRIPTEN__
-    // In a web page the page itself switches (the browser's SDL would also lock the pointer).
-    SDL_Surface* window = SDL_GetVideoSurface();
-    if (window != nullptr) {
-        SDL_WM_ToggleFullScreen(window);
+    if constexpr (gameTogglesFullScreen) {
+        SDL_Surface* window = SDL_GetVideoSurface();
+        if (window != nullptr) {
+            SDL_WM_ToggleFullScreen(window);
+        }
     }
-#endif
     return true;
 }

@@ -2,6 +2,7 @@
 #include "platform/gamepad.h"
 
 #include "platform/platform.h"
+#include "platform/platform_features.h"
 
 namespace {
 
@@ -47,13 +48,12 @@ void closeGamepad() {
 
 int takeEvent(SDL_Event* event) {
     const int result = platform.pollEvent(event);
-#ifdef __EMSCRIPTEN__
-    // A browser shows a pad to the page only once one of its buttons was pressed there, which
-    // may be long after the start: whenever the queue is empty, look again.
-    if (result == 0 && pad == nullptr) {
-        openGamepad();
+    // Whenever the queue is empty, look again for a pad that shows itself late.
+    if constexpr (padAppearsOnFirstPress) {
+        if (result == 0 && pad == nullptr) {
+            openGamepad();
+        }
     }
-#endif
     if (result != 0 && event != nullptr) {
         follow(*event);
     }

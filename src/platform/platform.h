@@ -3,6 +3,8 @@
 // entry at SDL; a test installs its own functions for a scripted, reproducible run.
 #pragma once
 
+#include "platform/platform_features.h"
+
 #include <SDL.h>
 #include <cstdint>
 
@@ -27,8 +29,4 @@ Platform sdlPlatform();
 
 // The music's files: note files that SDL_mixer plays through a synthesizer on the desktop, and
 // in a web page Ogg Vorbis recordings of them, which the browser plays.
-#ifdef __EMSCRIPTEN__
-inline constexpr const char* musicFileSuffix = ".ogg";
-#else
-inline constexpr const char* musicFileSuffix = ".mid";
-#endif
+inline constexpr const char* musicFileSuffix = musicIsRecorded ? ".ogg" : ".mid";

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/shared_types.h"
+#include "platform/cell_cache.h"
 
 #include <SDL.h>
 
@@ -20,16 +21,11 @@ int blitAt(SDL_Surface* surface, Sint16 x, Sint16 y);
 // Copies the rectangle (x, y, w, h) of a full-window picture onto the same place of the screen.
 int blitRegion(SDL_Surface* surface, Sint16 x, Sint16 y, Uint16 w, Uint16 h);
 
-// Draws a maze cell's picture with its top-left corner at (x, y), a corner of the cell grid, or
-// nothing when the screen already shows that very picture there because nothing has been drawn
-// over the cell since. The maze is drawn whole every frame, but from one frame to the next only
-// the cells under the actors, the bombs and the banner change, and copying the other four
-// hundred was most of the work of a frame. The helpers above keep this memory up to date.
-int blitCell(SDL_Surface* surface, Sint16 x, Sint16 y);
+// The maze's cells are drawn with blitCell (cell_cache.h), whose memory the two helpers above
+// keep up to date.
 
-// Forgets what the cells show, for drawing onto the screen by any other way than the helpers.
-void forgetDrawnCells();
-
+// The desktop and the web page each define the four below their own way (video_desktop.cpp,
+// video_web.cpp).
 // The screen's own copy of a picture, in the form it draws fastest, or null when none can be
 // made. The picture itself is left as it is.
 SDL_Surface* screenCopy(SDL_Surface* picture);

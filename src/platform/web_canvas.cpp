@@ -2,11 +2,7 @@
 // mark (0: see-through), which is how the browser's SDL lays out every surface.
 #include "platform/web_canvas.h"
 
-#ifdef __EMSCRIPTEN__
-
 #include "core/game_state.h"
-
-#include <emscripten.h>
 
 #include <algorithm>
 #include <cstring>
@@ -24,17 +20,6 @@ Uint32 rgbOf(const SDL_PixelFormat* format, Uint32 pixel) {
 }
 
 } // namespace
-
-void webOpenScreen() {
-    // Locking reads the canvas back unless the page says the screen is only ever written.
-    EM_ASM(Module.screenIsReadOnly = true;);
-    SDL_LockSurface(screen);
-}
-
-void webPresent() {
-    SDL_UnlockSurface(screen);
-    SDL_LockSurface(screen);
-}
 
 bool webPixels(SDL_Surface* picture) {
     if (picture->pixels == nullptr) {
@@ -104,4 +89,14 @@ SDL_Surface* webCopy(SDL_Surface* picture) {
     return copy;
 }
 
-#endif
+void webClip(const SDL_Rect* area) {
+    SDL_Rect whole{0, 0, static_cast<Uint16>(screen->w), static_cast<Uint16>(screen->h)};
+    SDL_Rect clip = area != nullptr ? *area : whole;
+    const int left = std::max(0, static_cast<int>(clip.x));
+    const int top = std::max(0, static_cast<int>(clip.y));
+    const int right = std::min(screen->w, clip.x + static_cast<int>(clip.w));
+    const int bottom = std::min(screen->h, clip.y + static_cast<int>(clip.h));
+    screen->clip_rect = SDL_Rect{static_cast<Sint16>(left), static_cast<Sint16>(top),
+                                 static_cast<Uint16>(std::max(0, right - left)),
+                                 static_cast<Uint16>(std::max(0, bottom - top))};
+}

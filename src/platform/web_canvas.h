@@ -6,10 +6,14 @@
 
 #include <SDL.h>
 
+// Only the web build has these two (video_web.cpp): they call on the page.
 // After the video mode is set: the screen's pixels are the game's from now on.
 void webOpenScreen();
 // Shows the screen's pixels on the page's canvas.
 void webPresent();
+
+// The game's own drawing, plain SDL surface code that both builds compile (web_canvas.cpp), so
+// the desktop's tests check it too.
 // Draws the part (x, y, w, h of the picture) at (x, y) of the screen inside its clip
 // rectangle, leaving out see-through pixels. Returns 0, or -1 when nothing can draw.
 int webBlit(SDL_Surface* picture, const SDL_Rect& part, int x, int y);
@@ -19,3 +23,7 @@ bool webPixels(SDL_Surface* picture);
 void webSeeThrough(SDL_Surface* picture, Uint32 rgb);
 // A copy of a picture with pixels of its own.
 SDL_Surface* webCopy(SDL_Surface* picture);
+// Drawing changes only the area of the screen from now on (its part on the screen), or the
+// whole screen for null. The browser's SDL keeps the clip to itself; the game's drawing reads
+// it here.
+void webClip(const SDL_Rect* area);

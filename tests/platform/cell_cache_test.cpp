@@ -1,6 +1,7 @@
 // Maze cells are copied only where they change, yet always show their last picture: one that
 // differs from the picture below only at its edge, one drawn over by anything else, and never a
 // cell off the window in place of one on it.
+#include "platform/cell_cache.h"
 #include "platform/video.h"
 #include "support/game_fixture.h"
 
