@@ -7,7 +7,7 @@
 #   check_layers.sh [SRC_DIR]
 set -euo pipefail
 src=$(cd "${1:-$(dirname "$0")/../../src}" && pwd)
-floors=(core platform assets maze actors rules screens app)
+mapfile -t floors < <(grep -E '^[a-z]+$' "$(dirname "${BASH_SOURCE[0]}")/floors.txt")
 
 rank() { # the floor's height, or nothing for a folder that is no floor
   local i
