@@ -5,11 +5,11 @@
 #include "actors/actor.h"
 #include "assets/sound_bank.h"
 #include "core/game_state.h"
+#include "core/scoring.h"
 #include "maze/maze_grid.h"
 
 namespace {
 
-constexpr int32_t dotScore = 10;
 constexpr int32_t scaredFrames = 150;
 
 bool atPlayer(int32_t x, int32_t y) {
@@ -36,7 +36,7 @@ bool takeCell(int32_t row, int32_t column) {
     if (isDotCode(code)) {
         soundBank.playSound(SfxCrunch);
         --ediblesLeft;
-        player.score += dotScore;
+        player.score += dotPoints;
         mazeGrid.set(row, column, markUnderDot(code));
     } else if (code == PlayerStart) {
         mazeGrid.set(row, column, Open);

@@ -33,26 +33,16 @@ SoundBank soundBank;
 MazeGrid mazeGrid;
 
 SDL_Surface* screen = nullptr;
-int32_t quitRequested = 0;
-int32_t exitStatus = 0;
-int32_t levelNumber = 0;
-int32_t ediblesLeft = 0;
-Uint32 levelStartTicks = 0;
-bool hudLabelsDrawn = false;
-int32_t levelSeconds = 0;
-int32_t prevLives = 0;
-int32_t prevBombs = 0;
-int32_t prevScore = 0;
-int32_t prevWarps = 0;
-Uint8* keyState = nullptr;
-int32_t punchedFrames = 0;
-int32_t powerFrame = 0;
-int32_t dotFrame = 0;
-bool dotFrameRising = true;
-int32_t explosionFrame = 0;
-int32_t multiKillCounter = 0;
-int32_t playerLane = 0;
-int32_t redEnemyLane = 0;
+
+#define TAMBERLO_DEFINE_GLOBAL(type, name, start) type name = start;
+TAMBERLO_SCALAR_GLOBALS(TAMBERLO_DEFINE_GLOBAL, TAMBERLO_DEFINE_GLOBAL)
+#undef TAMBERLO_DEFINE_GLOBAL
+
+void resetScalarGlobals() {
+#define TAMBERLO_RESET_GLOBAL(type, name, start) name = start;
+    TAMBERLO_SCALAR_GLOBALS(TAMBERLO_RESET_GLOBAL, TAMBERLO_RESET_GLOBAL)
+#undef TAMBERLO_RESET_GLOBAL
+}
 
 void releaseGlobalObjects() {
     frontEnd.release();

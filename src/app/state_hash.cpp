@@ -42,28 +42,16 @@ uint64_t gameStateHash() {
             hash.add(field);
         }
     }
-    for (int64_t counter : std::initializer_list<int64_t>{quitRequested,
-                                                          levelNumber,
-                                                          ediblesLeft,
-                                                          levelStartTicks,
-                                                          levelSeconds,
-                                                          prevLives,
-                                                          prevBombs,
-                                                          prevScore,
-                                                          prevWarps,
-                                                          punchedFrames,
-                                                          powerFrame,
-                                                          dotFrame,
-                                                          dotFrameRising,
-                                                          explosionFrame,
-                                                          multiKillCounter,
-                                                          playerLane,
-                                                          redEnemyLane,
-                                                          frontEnd.bannerKind,
-                                                          frontEnd.bannerActive,
-                                                          frontEnd.bannerFramesLeft}) {
+    // The register's hashed counters in their order, then the bonus banner.
+#define TAMBERLO_HASHED_VALUE(type, name, start) name,
+#define TAMBERLO_LEFT_OUT(type, name, start)
+    for (int64_t counter : std::initializer_list<int64_t>{
+             TAMBERLO_SCALAR_GLOBALS(TAMBERLO_HASHED_VALUE, TAMBERLO_LEFT_OUT) frontEnd.bannerKind,
+             frontEnd.bannerActive, frontEnd.bannerFramesLeft}) {
         hash.add(counter);
     }
+#undef TAMBERLO_HASHED_VALUE
+#undef TAMBERLO_LEFT_OUT
     return hash.value;
 }
 

@@ -46,47 +46,69 @@ extern SoundBank soundBank;
 extern MazeGrid mazeGrid;
 
 // The window's surface: set by initVideo, drawn on by everything, presented by the platform.
+// Like the loaded pictures, it stays what it is when a test puts the game state back.
 extern SDL_Surface* screen;
-// Set to 1 by the key handling and every screen on Escape, Q or a window close; the frame
-// loop ends at the end of the frame that set it.
-extern int32_t quitRequested;
-// The process's exit status: 0, or 1 once a level file could not be used (set by loadLevel
-// together with the quit request); returned by runGame.
-extern int32_t exitStatus;
-// The level being played (1 to 5, 0 before the first): advanced by startNextLevel; read by
-// the frame loop (victory after the last), the tally, game over and the music choice.
-extern int32_t levelNumber;
-// Dots left to eat: counted by buildLevel, lowered by probeMaze; 0 ends the level.
-extern int32_t ediblesLeft;
-// The clock reading when the level was loaded: set by loadLevel, read by the status line.
-extern Uint32 levelStartTicks;
-// Whether the status line's labels are on the screen: cleared by loadLevel, set by drawHud.
-extern bool hudLabelsDrawn;
-// Whole seconds played on this level: set by the status line, read by the tally's penalty.
-extern int32_t levelSeconds;
-// The player's counters as they were at the start of the frame, copied by the frame loop, so
-// the status line redraws only the numbers that changed.
-extern int32_t prevLives;
-extern int32_t prevBombs;
-extern int32_t prevScore;
-extern int32_t prevWarps;
-// The held keys: fetched by handleEvents each frame, read by movePlayer.
-extern Uint8* keyState;
-// Frames the knocked-out player has spun: reset by a punch, counted by updatePunchedPlayer.
-extern int32_t punchedFrames;
-// The power item's picture (0 to 3): reset at start-up, stepped by each maze pass.
-extern int32_t powerFrame;
-// The dots' picture (0 to 4) and whether it is growing: swung back and forth by the maze pass.
-extern int32_t dotFrame;
-extern bool dotFrameRising;
-// The one explosion picture counter every exploding bomb shares: stepped by updateBombs.
-extern int32_t explosionFrame;
-// Counts the blast frames that caught two or more enemies: applyBlasts pays the multi-kill
-// reward only when it reads 0.
-extern int32_t multiKillCounter;
-// The lanes (heights) the intro menu's two runners take next when they come back in.
-extern int32_t playerLane;
-extern int32_t redEnemyLane;
+
+// The counters, flags and held keys, each with its starting value: a new one is one line here.
+// HASHED(type, name, start) goes into the game state hash, in this order; UNHASHED does not
+// (the exit status, the held keys' address, and what only decides what the status line redraws).
+// Each line says what it holds, who writes it and who reads it.
+#define TAMBERLO_SCALAR_GLOBALS(HASHED, UNHASHED)                                                  \
+    /* Set to 1 by the key handling and every screen on Escape, Q or a window close; the frame     \
+       loop ends at the end of the frame that set it. */                                           \
+    HASHED(int32_t, quitRequested, 0)                                                              \
+    /* The process's exit status: 0, or 1 once a level file could not be used (set by loadLevel    \
+       together with the quit request); returned by runGame. */                                    \
+    UNHASHED(int32_t, exitStatus, 0)                                                               \
+    /* The level being played (1 to 5, 0 before the first): advanced by startNextLevel; read by    \
+       the frame loop (victory after the last), the tally, game over and the music choice. */      \
+    HASHED(int32_t, levelNumber, 0)                                                                \
+    /* Dots left to eat: counted by buildLevel, lowered by probeMaze; 0 ends the level. */         \
+    HASHED(int32_t, ediblesLeft, 0)                                                                \
+    /* The clock reading when the level was loaded: set by loadLevel, read by the status line. */  \
+    HASHED(Uint32, levelStartTicks, 0)                                                             \
+    /* Whether the status line's labels are on the screen: cleared by loadLevel, set by            \
+       drawHud. */                                                                                 \
+    UNHASHED(bool, hudLabelsDrawn, false)                                                          \
+    /* Whole seconds played on this level: set by the status line, read by the tally's             \
+       penalty. */                                                                                 \
+    HASHED(int32_t, levelSeconds, 0)                                                               \
+    /* The seconds the status line's time shows (-1: none yet), so drawHud redraws the time        \
+       only when it changes. */                                                                    \
+    UNHASHED(int32_t, shownSeconds, -1)                                                            \
+    /* The player's counters as they were at the start of the frame, copied by the frame loop,     \
+       so the status line redraws only the numbers that changed. */                                \
+    HASHED(int32_t, prevLives, 0)                                                                  \
+    HASHED(int32_t, prevBombs, 0)                                                                  \
+    HASHED(int32_t, prevScore, 0)                                                                  \
+    HASHED(int32_t, prevWarps, 0)                                                                  \
+    /* The held keys: fetched by handleEvents each frame, read by movePlayer. */                   \
+    UNHASHED(Uint8*, keyState, nullptr)                                                            \
+    /* Frames the knocked-out player has spun: reset by a punch, counted by                        \
+       updatePunchedPlayer. */                                                                     \
+    HASHED(int32_t, punchedFrames, 0)                                                              \
+    /* The power item's picture (0 to 3): reset at start-up, stepped by each maze pass. */         \
+    HASHED(int32_t, powerFrame, 0)                                                                 \
+    /* The dots' picture (0 to 4) and whether it is growing: swung back and forth by the maze      \
+       pass. */                                                                                    \
+    HASHED(int32_t, dotFrame, 0)                                                                   \
+    HASHED(bool, dotFrameRising, true)                                                             \
+    /* The one explosion picture counter every exploding bomb shares: stepped by updateBombs. */   \
+    HASHED(int32_t, explosionFrame, 0)                                                             \
+    /* Counts the blast frames that caught two or more enemies: applyBlasts pays the multi-kill    \
+       reward only when it reads 0. */                                                             \
+    HASHED(int32_t, multiKillCounter, 0)                                                           \
+    /* The lanes (heights) the intro menu's two runners take next when they come back in. */       \
+    HASHED(int32_t, playerLane, 0)                                                                 \
+    HASHED(int32_t, redEnemyLane, 0)
+
+#define TAMBERLO_DECLARE_GLOBAL(type, name, start) extern type name;
+TAMBERLO_SCALAR_GLOBALS(TAMBERLO_DECLARE_GLOBAL, TAMBERLO_DECLARE_GLOBAL)
+#undef TAMBERLO_DECLARE_GLOBAL
+
+// Puts every global of the list above back to its starting value (what a test does before it
+// plays).
+void resetScalarGlobals();
 
 // The four enemies in the order every per-enemy step visits them.
 inline Actor* const enemies[] = {&redEnemy, &purpleEnemy, &blueEnemy, &yellowEnemy};

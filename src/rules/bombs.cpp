@@ -7,13 +7,12 @@
 #include "assets/sound_bank.h"
 #include "assets/tile_bank.h"
 #include "core/game_state.h"
+#include "core/scoring.h"
 #include "maze/bomb_site.h"
 #include "platform/video.h"
 
 namespace {
 
-constexpr int32_t blastCatchScore = 15;
-constexpr int32_t multiKillScore = 250;
 constexpr int32_t bannerFrames = 45;
 constexpr int32_t bonusBanner = 0;
 constexpr int32_t multiKillCadence = 3;
@@ -108,7 +107,7 @@ void applyBlasts() {
         for (Actor* enemy : enemies) {
             if (overlapsTile(*enemy, site.x, site.y)) {
                 enemy->setTimedState(Flung, 0, Flung);
-                player.score += blastCatchScore;
+                player.score += blastedEnemyPoints;
                 ++hits;
             }
         }
@@ -117,8 +116,8 @@ void applyBlasts() {
             // enemies inside it for all its frames pays out once at the start and once more.
             if (multiKillCounter == 0) {
                 frontEnd.showBanner(bonusBanner, bannerFrames);
-                player.score += multiKillScore;
-                ++player.lives;
+                player.score += multiKillPoints;
+                player.lives += multiKillLives;
             }
             ++multiKillCounter;
             if (multiKillCounter == multiKillCadence) {

@@ -5,6 +5,7 @@
 #include "actors/actor.h"
 #include "assets/sound_bank.h"
 #include "core/game_state.h"
+#include "core/scoring.h"
 #include "maze/bomb_site.h"
 #include "rules/bombs.h"
 #include "rules/enemy_release.h"
@@ -16,8 +17,6 @@ namespace {
 
 // Hit boxes are 20 pixels square, so boxes of actors up to 19 pixels apart share a pixel.
 constexpr int32_t touchReach = 19;
-constexpr int32_t eatScore = 50;
-constexpr int32_t lifeLostPenalty = 150;
 
 void sendHome(Actor& enemy, int32_t penFrames, int32_t later) {
     enemy.x = enemy.homeX;
@@ -43,7 +42,7 @@ void resolveContacts() {
         if (enemy->state == Scared) {
             enemy->phaseCounter = 0;
             enemy->setTimedState(Flung, 0, Flung);
-            player.score += eatScore;
+            player.score += eatenEnemyPoints;
             break;
         }
         if (enemy->state == Active) {
@@ -67,7 +66,7 @@ void updatePunchedPlayer() {
     player.x = player.homeX;
     player.y = player.homeY;
     --player.lives;
-    player.score -= lifeLostPenalty;
+    player.score -= lifeLostPoints;
     player.bombs = 0;
     resetBombSites();
     for (size_t i = 0; i < std::size(enemies); ++i) {

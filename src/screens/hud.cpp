@@ -57,9 +57,6 @@ void redrawMinutes(int32_t minutes) {
     hudText(text, static_cast<Sint16>(separatorField.x - minutesGap - width));
 }
 
-// The level time the status line shows.
-int32_t shownSeconds = -1;
-
 void clampAtZero(int32_t& value) {
     if (value < 0) {
         value = 0;

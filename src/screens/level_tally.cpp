@@ -1,9 +1,10 @@
-// The tally between levels: the level's score, a time penalty of five points per second and
-// the final score count up for 15 seconds while the player and the red enemy walk by.
+// The tally between levels: the level's score, its time penalty and the final score (the rules
+// are in core/scoring.h) count up for 15 seconds while the player and the red enemy walk by.
 #include "actors/actor.h"
 #include "assets/front_end.h"
 #include "assets/sound_bank.h"
 #include "core/game_state.h"
+#include "core/scoring.h"
 #include "platform/pacing.h"
 #include "platform/platform.h"
 #include "platform/video.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr int32_t penaltyPerSecond = 5;
 constexpr Uint32 tallySeconds = 15;
 constexpr int32_t scoreCountStep = 10;
 constexpr int32_t penaltyCountStep = 2;
@@ -64,8 +64,8 @@ void FrontEnd::runLevelTally() {
     soundBank.playSound(SfxYouWin);
     const Uint32 start = platform.getTicks();
     const int32_t score = player.score;
-    const int32_t penalty = penaltyPerSecond * levelSeconds;
-    const int32_t final = score - penalty;
+    const int32_t penalty = timePenalty(levelSeconds);
+    const int32_t final = finalScore(score, levelSeconds);
     int32_t shownScore = 0;
     int32_t shownPenalty = 0;
     int32_t shownFinal = 0;

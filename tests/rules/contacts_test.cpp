@@ -1,9 +1,11 @@
-// Contacts between the player and the enemies: the hit boxes, which enemy decides, and the
-// enemies that cannot harm.
+// Contacts between the player and the enemies: the hit boxes, which enemy decides, the
+// enemies that cannot harm, and the life a knock-out costs.
 #include "app/game_loop.h"
 #include "rules/contacts.h"
 #include "screens/hud.h"
 #include "support/game_fixture.h"
+
+#include <tuple>
 
 namespace {
 
@@ -79,6 +81,26 @@ TEST_F(ContactsTest, PennedAndFlungEnemiesAreHarmless) {
     EXPECT_EQ(player.state, Active);
     EXPECT_EQ(player.score, 0);
     EXPECT_EQ(purpleEnemy.state, Penned);
+}
+
+// The spin lasts 85 frames; then the player is back home without a life, 150 points and its
+// bombs, and the enemies go home too.
+TEST_F(ContactsTest, AKnockOutCostsALifeAHundredAndFiftyPointsAndTheBombs) {
+    player.setState(Punched);
+    player.lives = 3;
+    player.score = 400;
+    player.bombs = 2;
+    bombSites = {BombSite{64, 96, 128, 160, Carried}};
+    for (int frame = 1; frame < 85; ++frame) {
+        updatePunchedPlayer();
+    }
+    EXPECT_EQ(std::tuple(player.state, player.lives, player.score), std::tuple(Punched, 3, 400));
+    updatePunchedPlayer();
+    EXPECT_EQ(std::tuple(player.state, player.x, player.y), std::tuple(Active, 384, 480));
+    EXPECT_EQ(std::tuple(player.lives, player.score, player.bombs), std::tuple(2, 250, 0));
+    EXPECT_EQ(std::tuple(bombSites[0].state, bombSites[0].x, bombSites[0].y),
+              std::tuple(Lying, 128, 160));
+    EXPECT_EQ(std::tuple(redEnemy.x, redEnemy.y), std::tuple(32 * RedKind, 288));
 }
 
 } // namespace

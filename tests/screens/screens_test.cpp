@@ -1,7 +1,7 @@
 // What the regression demos cannot show: a click shorter than a menu pass, the keys and pad
-// buttons that press the screens' buttons, a level whose first frame comes late, and counters
-// that went below zero. The screens' drawing and timing are checked by the demos' picture hashes
-// (tests/demos).
+// buttons that press the screens' buttons, a level whose first frame comes late, counters
+// that went below zero, and the status line's time after a reset. The screens' drawing and
+// timing are checked by the demos' picture hashes (tests/demos).
 #include "platform/gamepad.h"
 #include "screens/hud.h"
 #include "screens/intro_regions.h"
@@ -152,6 +152,21 @@ TEST_F(ScreensTest, LateLabelsAndNegativeCounters) {
     scripted::script.now = levelStart + 5100;
     drawHud();
     EXPECT_EQ(pixelsOf(marker, rect(10, 0, 60, 32)), 60 * 32) << "the labels came twice";
+}
+
+// The time the status line last showed is part of the game state a reset puts back: a test
+// that follows one which showed 0:05 still sees its own 0:05 drawn.
+TEST_F(ScreensTest, AResetForgetsTheTimeTheStatusLineShowed) {
+    for (int run = 0; run < 2; ++run) {
+        resetGameState();
+        levelStartTicks = 1000;
+        hudLabelsDrawn = run == 1;
+        scripted::script.now = 6000;
+        fillScreen(marker);
+        drawHud();
+        EXPECT_TRUE(showsText(frontEnd.smallFont, ":0", white, 598, 0)) << run;
+        EXPECT_TRUE(showsText(frontEnd.smallFont, "5", white, 620, 0)) << run;
+    }
 }
 
 // From the play zone onto its button, the lit button must reach the window, not only the

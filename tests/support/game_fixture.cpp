@@ -64,14 +64,7 @@ void resetGameState() {
     yellowEnemy.attachSprites(&yellowSet, screen, &scaredGreySet, &scaredWhiteSet);
     mazeGrid = MazeGrid{};
     bombSites.clear();
-    quitRequested = exitStatus = levelNumber = ediblesLeft = levelSeconds = 0;
-    hudLabelsDrawn = false;
-    levelStartTicks = 0;
-    prevLives = prevBombs = prevScore = prevWarps = 0;
-    keyState = nullptr;
-    punchedFrames = powerFrame = dotFrame = explosionFrame = multiKillCounter = 0;
-    dotFrameRising = true;
-    playerLane = redEnemyLane = 0;
+    resetScalarGlobals();
     frontEnd.bannerActive = false;
     frontEnd.bannerFramesLeft = frontEnd.bannerKind = 0;
     reloadIfReleased(frontEnd.introBackgroundLeft, "images/introbgleft.png");

@@ -1,6 +1,7 @@
 // The menu buttons, at rest and lit, and the bonus banner.
 #include "buttons.h"
 
+#include "core/scoring.h"
 #include "shapes.h"
 
 namespace {
@@ -50,7 +51,9 @@ Image makeBonusBanner(const Palette& pal, const FontEngine& fonts) {
     fill(img, box(36, 78, 228, 2), pal["banner_trim"]);
     Glyphs headline = fonts.render(titleFont, 30, "MULTI KILL!");
     letterCentred(img, headline, bannerWidth / 2, 20, pal["banner_text"], pal["ink"], 2);
-    Glyphs reward = fonts.render(bodyFont, 20, "+250  and  +1 LIFE");
+    const std::string rewardText = "+" + std::to_string(multiKillPoints) + "  and  +" +
+                                   std::to_string(multiKillLives) + " LIFE";
+    Glyphs reward = fonts.render(bodyFont, 20, rewardText);
     letterCentred(img, reward, bannerWidth / 2, 56, pal["white"], pal["ink"], 1);
     return img;
 }

@@ -13,6 +13,25 @@ std::string trimmedText(const std::string& s) {
     return s.substr(first, last - first + 1);
 }
 
+std::string filledText(const std::string& text, const std::map<std::string, int>& numbers) {
+    std::string filled;
+    size_t from = 0;
+    for (size_t open = text.find('{'); open != std::string::npos; open = text.find('{', from)) {
+        const size_t close = text.find('}', open);
+        if (close == std::string::npos) {
+            throw std::runtime_error("screen text \"" + text + "\": a { without its }");
+        }
+        const std::string name = text.substr(open + 1, close - open - 1);
+        const auto number = numbers.find(name);
+        if (number == numbers.end()) {
+            throw std::runtime_error("screen text \"" + text + "\": no number named " + name);
+        }
+        filled += text.substr(from, open - from) + std::to_string(number->second);
+        from = close + 1;
+    }
+    return filled + text.substr(from);
+}
+
 PageText loadPageText(const std::string& path) {
     std::ifstream in(path);
     if (!in) {

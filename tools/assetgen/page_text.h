@@ -14,3 +14,7 @@ PageText loadPageText(const std::string& path);
 
 // The text without the blanks around it.
 std::string trimmedText(const std::string& s);
+
+// The text with each "{name}" replaced by the number the table gives that name, so a page states
+// the game's own numbers; a name the table lacks, or a brace left open, is an error.
+std::string filledText(const std::string& text, const std::map<std::string, int>& numbers);

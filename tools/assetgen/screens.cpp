@@ -2,11 +2,13 @@
 #include "screens.h"
 
 #include "buttons.h"
+#include "core/scoring.h"
 #include "noise.h"
 #include "screens/menu_layout.h"
 #include "shapes.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <stdexcept>
 #include <vector>
@@ -24,6 +26,15 @@ const PageRows& section(const PageText& text, const std::string& name) {
         throw std::runtime_error("screen text has no [" + name + "] section");
     }
     return it->second;
+}
+
+// The scoring rules' numbers by the names the page's scoring rows give them.
+std::map<std::string, int> scoringNumbers() {
+    std::map<std::string, int> numbers;
+    for (const NamedPoints& rule : scoringTable) {
+        numbers.emplace(rule.name, rule.points);
+    }
+    return numbers;
 }
 
 // Stone ground made of floor tiles, dimmed so it stays calm behind text and running figures.
@@ -235,9 +246,10 @@ Image makeControlsPage(const Palette& pal, const FontEngine& fonts, const Image&
         y += rowStep;
     }
     y = firstRow;
+    const std::map<std::string, int> numbers = scoringNumbers();
     for (const auto& [what, points] : section(text, "scoring")) {
         paintGlyphs(img, fonts.render(bodyFont, 22, what), scoreLeft, y + 2, white);
-        Glyphs value = fonts.render(bodyFont, 22, points);
+        Glyphs value = fonts.render(bodyFont, 22, filledText(points, numbers));
         paintGlyphs(img, value, scoreRight - value.width, y + 2, pal["crystal_light"]);
         shadeRect(img, scoreLeft, y + 32, scoreRight - scoreLeft, 1, pal["panel_trim"], 0.5);
         y += rowStep;
