@@ -19,8 +19,6 @@ constexpr Uint32 tallySeconds = 15;
 constexpr int32_t scoreCountStep = 10;
 constexpr int32_t penaltyCountStep = 2;
 constexpr int32_t walkY = 120;
-constexpr int32_t walkerWrapX = 800;
-constexpr Uint16 spriteSide = 32;
 constexpr Uint16 numberBoxWidth = 200;
 constexpr Uint16 numberBoxHeight = 100;
 
@@ -46,13 +44,13 @@ void countToward(int32_t& shown, int32_t target, int32_t step) {
 }
 
 void restoreUnder(const Actor& walker, SDL_Surface* board) {
-    blitRegion(board, static_cast<Sint16>(walker.x), static_cast<Sint16>(walker.y), spriteSide,
-               spriteSide);
+    blitRegion(board, static_cast<Sint16>(walker.x), static_cast<Sint16>(walker.y), tileSize,
+               tileSize);
 }
 
 // A walker that has left the window on the right starts again at the left edge.
 void wrapWalker(Actor& walker) {
-    if (walker.x > walkerWrapX) {
+    if (walker.x > windowWidth) {
         walker.x = 0;
     }
 }
