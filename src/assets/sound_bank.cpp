@@ -135,9 +135,11 @@ void SoundBank::unloadMusic() {
         music = nullptr;
     }
     if (musicSource != nullptr) {
-        // Closing releases the stream on every SDL 1.2: on sdl12-compat SDL_FreeRW would free
-        // only the wrapper around it.
-        SDL_RWclose(musicSource);
+        if constexpr (streamsFreedWithoutClose) {
+            SDL_FreeRW(musicSource);
+        } else {
+            SDL_RWclose(musicSource);
+        }
         musicSource = nullptr;
     }
     musicTrack = -1;

@@ -40,5 +40,10 @@ inline constexpr bool gameTogglesFullScreen = !inWebPage;
 // long after the start; on the desktop a pad is there from the start or not at all.
 inline constexpr bool padAppearsOnFirstPress = inWebPage;
 
+// The browser's SDL hands out memory streams without a close operation of their own: they are
+// freed with SDL_FreeRW. Every desktop SDL 1.2 closes a stream with SDL_RWclose, which on
+// sdl12-compat also frees the stream inside the wrapper that SDL_FreeRW alone would leak.
+inline constexpr bool streamsFreedWithoutClose = inWebPage;
+
 // The browser cannot play note files through a synthesizer: the page plays recordings of them.
 inline constexpr bool musicIsRecorded = inWebPage;

@@ -5,144 +5,100 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <utility>
-#include <vector>
 
 namespace {
 
-constexpr int commandCount = static_cast<int>(Command::FullScreen) + 1;
+using Rows = std::set<std::pair<std::string, std::string>>;
 
-bool isWalk(Command command) {
-    return command <= Command::WalkEast;
-}
-
-// The distinct names of a row's keys (or, with altToo false, of those that need no Alt), joined
-// as the documents join them: "Enter or Space".
-std::string keyNames(const Control& control, bool altToo = true) {
-    std::vector<std::string> names;
+// The names of a row's keys (with altToo false, of those that need no Alt) and of its buttons,
+// each without repeats and joined as the documents join them: "Enter or Space".
+std::pair<std::string, std::string> namesOf(const Control& control, bool altToo) {
+    std::string keys;
     for (const KeyBinding& binding : control.keys) {
         const std::string name = binding.name;
         if (binding.key != SDLK_UNKNOWN && (altToo || !binding.withAlt) &&
-            std::find(names.begin(), names.end(), name) == names.end()) {
-            names.push_back(name);
+            (" or " + keys + " or ").find(" or " + name + " or ") == std::string::npos) {
+            keys += (keys.empty() ? "" : " or ") + name;
         }
     }
-    std::string joined;
-    for (const std::string& name : names) {
-        joined += (joined.empty() ? "" : " or ") + name;
-    }
-    return joined;
-}
-
-std::string buttonNames(const Control& control) {
-    std::string joined;
+    std::string buttons;
     for (int button : control.padButtons) {
         if (button != noButton) {
-            joined += (joined.empty() ? "" : " or ") + std::string(buttonName(button));
+            buttons += (buttons.empty() ? "" : " or ") + std::string(buttonName(button));
         }
     }
-    return joined;
+    return {keys, buttons};
 }
 
-std::vector<std::string> linesOf(const std::string& relativePath) {
-    std::ifstream in(std::string(TAMBERLO_SOURCE_DIR) + "/" + relativePath);
-    EXPECT_TRUE(in.good()) << relativePath;
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-std::string trimmed(const std::string& text) {
-    const size_t first = text.find_first_not_of(' ');
-    const size_t last = text.find_last_not_of(' ');
-    return first == std::string::npos ? "" : text.substr(first, last - first + 1);
-}
-
-// Splits "a | b | c" (or "| a | b | c |") into its trimmed cells.
-std::vector<std::string> cellsOf(std::string row) {
-    if (!row.empty() && row.front() == '|') {
-        row = row.substr(1);
-    }
-    std::vector<std::string> cells;
-    std::stringstream in(row);
-    for (std::string cell; std::getline(in, cell, '|');) {
-        cells.push_back(trimmed(cell));
-    }
-    return cells;
-}
-
-using Rows = std::set<std::pair<std::string, std::string>>;
-
-// The (keys, buttons) rows a document lists: the four ways of walking share one row, named
-// with walkKeys and walkButtons; with playOnly the menus' commands are left out.
-Rows expectedRows(const std::string& walkKeys, const std::string& walkButtons, bool playOnly,
-                  bool altToo, const std::string& noButtons) {
+// The rows a document lists: the four ways of walking share one, named walk; with playOnly the
+// menus' commands are left out; noButtons stands where a command has no button.
+Rows expectedRows(const std::pair<std::string, std::string>& walk, bool playOnly, bool altToo,
+                  const std::string& noButtons) {
     Rows rows;
     for (const Control& control : controls) {
-        if (isWalk(control.command)) {
-            rows.insert({walkKeys, walkButtons});
+        auto [keys, buttons] = namesOf(control, altToo);
+        if (control.command <= Command::WalkEast) {
+            rows.insert(walk);
         } else if (!playOnly || control.where != Control::OnMenus) {
-            const std::string buttons = buttonNames(control);
-            rows.insert({keyNames(control, altToo), buttons.empty() ? noButtons : buttons});
+            rows.insert({keys, buttons.empty() ? noButtons : buttons});
         }
     }
     return rows;
 }
 
-// The entries of a manual page section: the bold words after each .TP, with ".BR A " or " B"
-// read as "A or B".
-std::vector<std::string> manEntries(const std::vector<std::string>& lines,
-                                    const std::string& section) {
-    std::vector<std::string> entries;
-    bool inside = false;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].rfind(".SH ", 0) == 0) {
-            inside = lines[i] == ".SH " + section;
-        } else if (inside && lines[i] == ".TP" && i + 1 < lines.size()) {
-            std::string entry = lines[i + 1].substr(lines[i + 1].find(' ') + 1);
-            for (size_t quoted; (quoted = entry.find("\" or \"")) != std::string::npos;) {
-                entry.replace(quoted, 6, "or");
-            }
-            entries.push_back(entry);
-        }
+std::string fileText(const std::string& relativePath) {
+    std::ifstream in(std::string(TAMBERLO_SOURCE_DIR) + "/" + relativePath);
+    EXPECT_TRUE(in.good()) << relativePath;
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Every match of the pattern's two groups in the text.
+Rows matches(const std::string& text, const std::string& pattern) {
+    Rows found;
+    const std::regex re(pattern);
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), re); it != std::sregex_iterator();
+         ++it) {
+        found.insert({(*it)[1].str(), (*it)[2].str()});
     }
-    return entries;
+    return found;
+}
+
+// The part of a text from the line start up to the next line starting with end.
+std::string sectionOf(const std::string& text, const std::string& start, const std::string& end) {
+    const size_t from = text.find(start);
+    EXPECT_NE(from, std::string::npos) << start;
+    return from == std::string::npos ? "" : text.substr(from, text.find(end, from + 1) - from);
 }
 
 } // namespace
 
 TEST(Controls, EveryCommandHasOneRowAndNoPressGivesTwoCommandsWhereBothCount) {
-    std::vector<int> rows(commandCount, 0);
+    std::multiset<Command> commands;
     for (const Control& control : controls) {
-        ++rows[static_cast<int>(control.command)];
-        EXPECT_FALSE(keyNames(control).empty()) << static_cast<int>(control.command);
+        commands.insert(control.command);
+        EXPECT_FALSE(namesOf(control, true).first.empty());
     }
-    for (int command = 0; command < commandCount; ++command) {
-        EXPECT_EQ(rows[command], 1) << "command " << command;
+    for (int command = 0; command <= static_cast<int>(Command::FullScreen); ++command) {
+        EXPECT_EQ(commands.count(static_cast<Command>(command)), 1u) << "command " << command;
     }
     for (Control::Where where : {Control::InPlay, Control::OnMenus}) {
-        std::set<std::pair<SDLKey, bool>> keys;
-        std::set<int> buttons;
+        std::set<std::pair<int, bool>> presses;
         for (const Control& control : controls) {
             if (control.where != where && control.where != Control::Everywhere) {
                 continue;
             }
             for (const KeyBinding& binding : control.keys) {
-                if (binding.key != SDLK_UNKNOWN) {
-                    EXPECT_TRUE(keys.insert({binding.key, binding.withAlt}).second)
-                        << binding.name << " gives two commands";
-                }
+                EXPECT_TRUE(binding.key == SDLK_UNKNOWN ||
+                            presses.insert({binding.key, binding.withAlt}).second)
+                    << binding.name << " gives two commands";
             }
             for (int button : control.padButtons) {
-                if (button != noButton) {
-                    EXPECT_TRUE(buttons.insert(button).second)
-                        << buttonName(button) << " gives two commands";
-                }
+                EXPECT_TRUE(button == noButton || presses.insert({-1 - button, false}).second)
+                    << buttonName(button) << " gives two commands";
             }
         }
     }
@@ -167,89 +123,63 @@ TEST(Controls, KeysAndButtonsGiveTheirCommandsAndAltEnterOnlyFullScreen) {
     EXPECT_FALSE(eventGives(Command::Bomb, press));
     press.type = SDL_JOYBUTTONUP;
     EXPECT_FALSE(eventGives(Command::Pause, press));
-    // A key's number that happens to equal a button's gives nothing as a button.
-    SDL_Event keyPress{};
-    keyPress.type = SDL_KEYDOWN;
-    keyPress.key.keysym.sym = static_cast<SDLKey>(PadB);
-    EXPECT_FALSE(eventGives(Command::Warp, keyPress));
+    // A key whose number happens to be a button's gives nothing as a button.
+    press.type = SDL_KEYDOWN;
+    press.key.keysym.sym = static_cast<SDLKey>(PadB);
+    EXPECT_FALSE(eventGives(Command::Warp, press));
 
-    EXPECT_EQ(walkKey(North), SDLK_UP);
-    EXPECT_EQ(walkKey(South), SDLK_DOWN);
-    EXPECT_EQ(walkKey(West), SDLK_LEFT);
-    EXPECT_EQ(walkKey(East), SDLK_RIGHT);
-    EXPECT_EQ(walkKey(None), SDLK_UNKNOWN);
+    const SDLKey walks[] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT, SDLK_UNKNOWN};
+    for (int heading = North; heading <= None; ++heading) {
+        EXPECT_EQ(walkKey(static_cast<Direction>(heading)), walks[heading]) << heading;
+    }
 }
 
 TEST(Controls, TheReadmeTheManualAndTheControlsPageListTheTablesKeysAndButtons) {
-    // The README's table of keys: "| Key | Gamepad | Action |" down to the first line that is
-    // not a row.
-    const std::vector<std::string> readme = linesOf("README.md");
-    Rows readmeRows;
-    for (size_t i = 0; i < readme.size(); ++i) {
-        if (readme[i].rfind("| Key | Gamepad |", 0) != 0) {
-            continue;
-        }
-        for (size_t row = i + 2; row < readme.size() && readme[row].rfind("|", 0) == 0; ++row) {
-            const std::vector<std::string> cells = cellsOf(readme[row]);
-            readmeRows.insert({cells.at(0), cells.at(1)});
-        }
-    }
-    EXPECT_EQ(readmeRows, expectedRows("Arrow keys", "d-pad or left stick", false, true, ""));
+    const std::string readme = sectionOf(fileText("README.md"), "| Key | Gamepad |", "\n\n");
+    const Rows readmeRows = matches(readme, R"(\n\| ([^|]*?) \| ?([^|]*?) ?\|)");
+    EXPECT_EQ(readmeRows, expectedRows({"Arrow keys", "d-pad or left stick"}, false, true, ""));
 
-    const std::vector<std::string> manual = linesOf("packaging/tamberlo-adventure.6");
-    std::set<std::string> manualKeys;
-    std::set<std::string> expectedKeys;
-    for (const std::string& entry : manEntries(manual, "KEYS")) {
-        manualKeys.insert(entry);
+    // The manual page: the bold words after each .TP of its KEYS and GAMEPAD sections, with
+    // '.BR A " or " B' read as "A or B".
+    const std::string manual = fileText("packaging/tamberlo-adventure.6");
+    Rows manualKeys;
+    for (const auto& [keys, rest] :
+         matches(sectionOf(manual, ".SH KEYS", ".SH "), R"(\.TP\n\.BR? ([^\n]*)\n([^\n]*))")) {
+        manualKeys.insert({std::regex_replace(keys, std::regex(R"( " or " )"), " or "), ""});
     }
-    for (const auto& [keys, buttons] : expectedRows("Arrow keys", "", false, true, "")) {
-        expectedKeys.insert(keys);
+    Rows expectedKeys;
+    for (const auto& [keys, buttons] : expectedRows({"Arrow keys", ""}, false, true, "")) {
+        expectedKeys.insert({keys, ""});
     }
     EXPECT_EQ(manualKeys, expectedKeys);
-    std::set<std::string> manualButtons;
-    std::set<std::string> expectedButtons;
-    for (const std::string& entry : manEntries(manual, "GAMEPAD")) {
-        manualButtons.insert(entry);
+    Rows manualButtons;
+    for (const auto& [button, rest] :
+         matches(sectionOf(manual, ".SH GAMEPAD", ".SH "), R"(\.TP\n\.B ([^\n]*)\n([^\n]*))")) {
+        manualButtons.insert({button, ""});
     }
+    Rows expectedButtons;
     for (const Control& control : controls) {
         for (int button : control.padButtons) {
             if (button != noButton) {
-                expectedButtons.insert(buttonName(button));
+                expectedButtons.insert({buttonName(button), ""});
             }
         }
     }
     EXPECT_EQ(manualButtons, expectedButtons);
 
     // The controls page lists the commands of play, quitting and full screen (whose Alt+Enter
-    // it names in the description); its footer names the menus' keys and buttons.
-    const std::vector<std::string> page = linesOf("art/screens/text.txt");
-    Rows pageRows;
-    std::string footer;
-    std::string section;
-    for (const std::string& line : page) {
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        if (line[0] == '[') {
-            section = line;
-        } else if (section == "[keys]") {
-            const std::vector<std::string> cells = cellsOf(line);
-            pageRows.insert({cells.at(0), cells.at(1)});
-        } else if (section == "[footer]") {
-            footer += line + "\n";
-        }
-    }
-    EXPECT_EQ(pageRows, expectedRows("Arrows", "D-pad", true, false, "-"));
+    // its description names); its footer names the menus' keys and buttons.
+    const std::string page = fileText("art/screens/text.txt");
+    const std::string keys = sectionOf(page, "[keys]", "\n\n");
+    EXPECT_EQ(matches(keys, R"(\n(\w[^|\n]*?) +\| ([^ |]+(?: or [^ |]+)?) +\|)"),
+              expectedRows({"Arrows", "D-pad"}, true, false, "-"));
+    const std::string footer = sectionOf(page, "[footer]", "\n\n");
     for (Command command : {Command::Confirm, Command::ControlsPage}) {
-        const Control& control = controlOf(command);
-        for (const KeyBinding& binding : control.keys) {
-            if (binding.key != SDLK_UNKNOWN) {
-                EXPECT_NE(footer.find(binding.name), std::string::npos) << binding.name;
-            }
-        }
-        for (int button : control.padButtons) {
-            if (button != noButton) {
-                EXPECT_NE(footer.find(buttonName(button)), std::string::npos) << buttonName(button);
+        for (const std::string& name :
+             {namesOf(controlOf(command), true).first, namesOf(controlOf(command), true).second}) {
+            for (const std::string& word :
+                 {name.substr(0, name.find(" or ")), name.substr(name.rfind(' ') + 1)}) {
+                EXPECT_NE(footer.find(word), std::string::npos) << word;
             }
         }
     }
