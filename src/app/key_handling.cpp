@@ -49,6 +49,8 @@ void handleEvents() {
         } else if ((event.type == SDL_KEYDOWN && !toggleFullScreenOnKey(event.key.keysym)) ||
                    event.type == SDL_JOYBUTTONDOWN) {
             handleCommand(event);
+        } else if (isAwayEvent(event)) {
+            frontEnd.runPause();
         }
     }
     keyState = platform.getKeyState(nullptr);

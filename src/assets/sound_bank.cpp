@@ -18,7 +18,23 @@ constexpr int mixChannels = 2;
 constexpr int mixChunkSize = 4096;
 constexpr int effectChannels = 8;
 
+// Whether a sound's file is there to load: in the page, one that has not arrived yet is not, and
+// is loaded when it arrives.
+bool soundFileHere(const char* path) {
+    if constexpr (soundsArriveLate) {
+        if (std::FILE* file = std::fopen(path, "rb")) {
+            std::fclose(file);
+            return true;
+        }
+        return false;
+    }
+    return true;
+}
+
 Mix_Chunk* loadEffect(const char* path) {
+    if (!soundFileHere(path)) {
+        return nullptr;
+    }
     Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromFile(path, "rb"), 1);
     if (chunk == nullptr) {
         reportDataProblem("sound", path, Mix_GetError());
@@ -29,6 +45,9 @@ Mix_Chunk* loadEffect(const char* path) {
 // A track's file as bytes; a missing or empty one is reported once, here.
 std::vector<Uint8> readTrackFile(const char* path) {
     std::vector<Uint8> bytes;
+    if (!soundFileHere(path)) {
+        return bytes;
+    }
     if (!readWholeFile(path, bytes)) {
         reportDataProblem("music", path, SDL_GetError());
     } else if (bytes.empty()) {
@@ -56,15 +75,30 @@ void SoundBank::loadSounds() {
         return;
     }
     audioOpen = true;
+    takeArrivedSounds();
+    Mix_AllocateChannels(effectChannels);
+}
+
+void SoundBank::takeArrivedSounds() {
+    if (!audioOpen) {
+        return;
+    }
     for (const SoundEntry& sound : soundTable) {
         const std::string path = assetPath::soundFile(sound);
         if (sound.kind == SoundKind::Effect) {
-            effects[sound.index] = loadEffect(path.c_str());
-        } else {
+            if (effects[sound.index] == nullptr) {
+                effects[sound.index] = loadEffect(path.c_str());
+            }
+        } else if (trackFiles[trackNumber(sound.index)].empty()) {
             trackFiles[trackNumber(sound.index)] = readTrackFile(path.c_str());
         }
     }
-    Mix_AllocateChannels(effectChannels);
+    // A track asked for before its file came starts now, as if it had been there.
+    if (waitingTrack >= 0 && !trackFiles[waitingTrack].empty()) {
+        const int32_t index = static_cast<int32_t>(MusicIntro) + waitingTrack;
+        waitingTrack = -1;
+        startTrack(index, requestFor(index));
+    }
 }
 
 SoundRequest SoundBank::requestFor(int32_t index) const {
@@ -85,7 +119,11 @@ SoundRequest SoundBank::requestFor(int32_t index) const {
 
 void SoundBank::playSound(int32_t index) {
     SoundRequest request = requestFor(index);
-    if (request.chunk != nullptr) {
+    // In the page an effect is told by its index, so one whose file has not arrived yet still
+    // counts as asked for.
+    const bool isEffect =
+        index >= 0 && index < soundCount && soundTable[index].kind == SoundKind::Effect;
+    if (request.chunk != nullptr || (effectsKnownByIndex && isEffect && audioOpen)) {
         // Effects are told apart by their length in bytes (in a web page, where the browser
         // keeps the sounds and hands out numbers for them, by their index).
         const int64_t identity =
@@ -93,7 +131,7 @@ void SoundBank::playSound(int32_t index) {
         for (int64_t word : {int64_t{1}, identity, int64_t{request.loops}}) {
             heard.add(word);
         }
-        if (!muted) {
+        if (!muted && request.chunk != nullptr) {
             Mix_PlayChannelTimed(-1, request.chunk, request.loops, -1);
         }
         return;
@@ -107,11 +145,17 @@ void SoundBank::playSound(int32_t index) {
     if (muted) {
         return;
     }
+    startTrack(index, request);
+}
+
+void SoundBank::startTrack(int32_t index, const SoundRequest& request) {
+    waitingTrack = -1;
     if (request.track != musicTrack) {
         // The old track goes first, so that two synthesizers never live at once.
         unloadMusic();
         std::vector<Uint8>& bytes = trackFiles[request.track];
         if (bytes.empty()) {
+            waitingTrack = request.track;
             return;
         }
         musicSource = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
@@ -146,6 +190,7 @@ void SoundBank::unloadMusic() {
 }
 
 void SoundBank::stopMusic() {
+    waitingTrack = -1;
     if (audioOpen) {
         heard.add(3);
         Mix_HaltMusic();
@@ -162,6 +207,7 @@ void SoundBank::closeSounds() {
     }
     Mix_HaltMusic();
     unloadMusic();
+    waitingTrack = -1;
     for (std::vector<Uint8>& bytes : trackFiles) {
         std::vector<Uint8>().swap(bytes);
     }

@@ -25,6 +25,10 @@ struct SoundRequest {
 class SoundBank {
   public:
     void loadSounds();
+    // Loads the sounds whose files were missing and are there now, and starts the track last
+    // asked for if it was one of them (in the page, effects and level tracks arrive after the
+    // first picture).
+    void takeArrivedSounds();
     void playSound(int32_t index);
     void stopMusic();
     void closeSounds();
@@ -51,6 +55,7 @@ class SoundBank {
 
   private:
     void unloadMusic();
+    void startTrack(int32_t index, const SoundRequest& request);
 
     // By sound index; a track's place stays empty.
     std::array<Mix_Chunk*, soundCount> effects{};
@@ -60,4 +65,6 @@ class SoundBank {
     Mix_Music* music = nullptr;
     SDL_RWops* musicSource = nullptr;
     int32_t musicTrack = -1;
+    // The track asked for while its file was missing, or -1: it starts when the file arrives.
+    int32_t waitingTrack = -1;
 };

@@ -37,6 +37,13 @@ bool eventGives(Command command, const SDL_Event& event) {
     return event.type == SDL_JOYBUTTONDOWN && buttonGives(command, event.jbutton.button);
 }
 
+bool isAwayEvent(const SDL_Event& event) {
+    // The pointer leaving the window is no looking away: only the keyboard's focus and the
+    // window's being shown count.
+    return event.type == SDL_ACTIVEEVENT && event.active.gain == 0 &&
+           (event.active.state & (SDL_APPINPUTFOCUS | SDL_APPACTIVE)) != 0;
+}
+
 SDLKey walkKey(Direction heading) {
     switch (heading) {
     case North:

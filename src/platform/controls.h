@@ -92,6 +92,11 @@ bool buttonGives(Command command, int button);
 // Whether the event is a key or pad button press that gives the command.
 bool eventGives(Command command, const SDL_Event& event);
 
+// Whether the event says the player looked away: the window lost the input focus or was
+// iconified (in the page: the page was hidden or its window lost the focus). In play it pauses
+// the game as P does; a pause is left only by the player, never by looking back.
+bool isAwayEvent(const SDL_Event& event);
+
 // The key whose holding walks the way (the first key of its walking command).
 SDLKey walkKey(Direction heading);
 

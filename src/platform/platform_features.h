@@ -47,3 +47,7 @@ inline constexpr bool streamsFreedWithoutClose = inWebPage;
 
 // The browser cannot play note files through a synthesizer: the page plays recordings of them.
 inline constexpr bool musicIsRecorded = inWebPage;
+
+// The page fetches the effects and the level tracks after its first picture: a sound file not
+// there at start has not arrived yet, and is no problem to report.
+inline constexpr bool soundsArriveLate = inWebPage;

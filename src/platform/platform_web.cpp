@@ -10,8 +10,22 @@ namespace {
 Uint32 ticks() {
     return SDL_GetTicks();
 }
+// The browser's SDL tells of the page hidden or shown and of its window's focus in the window
+// events of a later SDL; the game reads them as SDL 1.2 says the same: the window hidden or
+// shown, the input focus lost or gained.
 int poll(SDL_Event* event) {
-    return SDL_PollEvent(event);
+    const int result = SDL_PollEvent(event);
+    if (result != 0 && event != nullptr && event->type == SDL_WINDOWEVENT) {
+        const Uint8 what = event->window.event;
+        SDL_Event active{};
+        active.type = SDL_ACTIVEEVENT;
+        active.active.gain = what == SDL_WINDOWEVENT_SHOWN || what == SDL_WINDOWEVENT_FOCUS_GAINED;
+        active.active.state = what == SDL_WINDOWEVENT_SHOWN || what == SDL_WINDOWEVENT_HIDDEN
+                                  ? SDL_APPACTIVE
+                                  : SDL_APPINPUTFOCUS;
+        *event = active;
+    }
+    return result;
 }
 Uint8* keyState(int* count) {
     return SDL_GetKeyboardState(count);

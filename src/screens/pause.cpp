@@ -1,5 +1,5 @@
-// The pause: "PAUSED" over the frozen maze until P (or the pad's Start) is pressed again. The
-// level clock runs on.
+// The pause: "PAUSED" over the frozen maze, opened by P, the pad's Start or the player looking
+// away, until P (or the pad's Start) is pressed again. The level clock runs on.
 #include "assets/front_end.h"
 #include "core/game_state.h"
 #include "platform/controls.h"

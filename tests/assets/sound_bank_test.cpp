@@ -26,6 +26,31 @@ TEST_F(SoundBankTest, AnEffectTakesAFreeChannelOfEightAndTheMusicStopsAlone) {
     EXPECT_EQ(Mix_Playing(-1), 8) << "the ninth effect is dropped";
 }
 
+// A track asked for before its file arrived starts when it arrives, unless the music was stopped
+// or another track asked for meanwhile.
+TEST_F(SoundBankTest, ATrackThatArrivesLateStartsThen) {
+    const int32_t track = MusicLevel3 - MusicIntro;
+    soundBank.trackFiles[track].clear();
+    soundBank.playSound(MusicLevel3);
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    soundBank.takeArrivedSounds();
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_EQ(soundBank.loadedTrack(), track);
+
+    for (bool stopped : {true, false}) {
+        soundBank.trackFiles[MusicLevel4 - MusicIntro].clear();
+        soundBank.playSound(MusicLevel4);
+        if (stopped) {
+            soundBank.stopMusic();
+        } else {
+            soundBank.playSound(MusicLevel2);
+        }
+        soundBank.takeArrivedSounds();
+        EXPECT_EQ(Mix_PlayingMusic(), stopped ? 0 : 1);
+        EXPECT_EQ(soundBank.loadedTrack(), stopped ? -1 : MusicLevel2 - MusicIntro);
+    }
+}
+
 TEST_F(SoundBankTest, IndicesOutsideTheTableDoNothing) {
     for (int index : {-1, 19, 100, -1000}) {
         const SoundRequest request = soundBank.requestFor(index);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A short session with real input: the intro follows the pointer, a click opens the controls
-# page and Enter there starts level 1 with its status line, the arrows move the player, P pauses and resumes, K costs a
-# life, Escape ends with status 0; the intro music and the level music are audible. The session
-# is recorded (--record) and replays into the very same state: headless without a display and
+# page and Enter there starts level 1 with its status line, the arrows move the player, P pauses
+# and resumes, so does a focus loss, K costs a life, Escape ends with status 0; the intro music
+# and the level music are audible. The session is recorded (--record) and replays into the very same state: headless without a display and
 # faster than it was played, and with --realtime in a window at the recorded pace.
 source "$(dirname "$0")/lib.sh"
 make_run_dir
@@ -69,6 +69,29 @@ shot "$window" resumed
 resumed=$(pixels_differ "$shots/pause.png" "$shots/resumed.png" 300x80+300+250)
 (( resumed > 500 )) || fail "P again did not resume ($resumed)"
 
+# Another X client's window takes the focus: the game pauses as for P, stays paused when the
+# focus comes back, and P resumes it. The recording holds the focus loss, and its replays below
+# pause in the same frame or end elsewhere.
+xmessage -geometry +850+650 -title tamberlo-other "another window" &
+other_pid=$!
+other=$(timeout 10 xdotool search --sync --name "^tamberlo-other$" | head -1)
+xdotool windowfocus --sync "$other" 2>/dev/null
+sleep 0.7
+shot "$window" away
+away=$(pixels_differ "$shots/resumed.png" "$shots/away.png" 300x80+300+250)
+kill "$other_pid"
+(( away > 500 )) || fail "a focus loss did not show PAUSED ($away)"
+xdotool windowfocus --sync "$window" 2>/dev/null
+sleep 0.5
+shot "$window" back
+(( $(pixels_differ "$shots/away.png" "$shots/back.png" 800x568+0+32) == 0 )) ||
+  fail "the game moved after losing the focus or when it came back"
+xdotool key --window "$window" p
+sleep 0.7
+shot "$window" resumed
+(( $(pixels_differ "$shots/back.png" "$shots/resumed.png" 300x80+300+250) > 500 )) ||
+  fail "P did not resume after the focus loss"
+
 # The give-up spin lasts 85 frames (2.4 s at full speed); wait up to 10 s for the lives to drop.
 lives_digit() { /usr/bin/convert "$1" -crop 30x32+438+0 +repage -format %# info:; }
 lives_before=$(lives_digit "$shots/resumed.png")
@@ -91,7 +114,7 @@ intro_rms=$(audio_rms "$work/audio.raw" 0 "$intro_bytes")
 level_rms=$(audio_rms "$work/audio.raw" "$level_start_bytes" $((end_bytes - level_start_bytes)))
 awk -v r="$intro_rms" 'BEGIN { exit !(r > 0.005) }' || fail "the intro music is silent (RMS $intro_rms)"
 awk -v r="$level_rms" 'BEGIN { exit !(r > 0.005) }' || fail "the level music is silent (RMS $level_rms)"
-echo "PASS: intro reacts, controls page, level 1 with status line, arrows move, pause, give-up, Escape; audio RMS intro $intro_rms, level $level_rms"
+echo "PASS: intro reacts, controls page, level 1 with status line, arrows move, pause, focus loss pauses, give-up, Escape; audio RMS intro $intro_rms, level $level_rms"
 
 record=$(grep '^record: ' "$work/game.out") || fail "the recording printed no record line"
 [[ "$record" =~ level=1\ score=[0-9]+\ lives=2 ]] || fail "the recorded game did not give up a life: $record"
