@@ -25,7 +25,7 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/src/app/command_line.cpp PROPERT
 # their bytes as the game reads them; the exit is reported to the page.
 target_link_options(tamberlo-adventure PRIVATE
   -fexceptions -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sSTB_IMAGE=1 -sALLOW_MEMORY_GROWTH=1
-  -sEXIT_RUNTIME=1 -sFORCE_FILESYSTEM=1 "-sEXPORTED_RUNTIME_METHODS=['FS','callMain']"
+  -sEXIT_RUNTIME=1 -sFORCE_FILESYSTEM=1 "-sEXPORTED_RUNTIME_METHODS=['FS','callMain','ccall']"
   "-sEXPORTED_FUNCTIONS=['_main','_malloc','_free','_stbi_load','_stbi_load_from_memory','_stbi_image_free']"
   --preload-file ${TAMBERLO_WEB_DATA}@/)
 set_target_properties(tamberlo-adventure PROPERTIES SUFFIX ".js")

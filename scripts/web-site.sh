@@ -73,7 +73,7 @@ echo "$manifest" >"$wasm/data-manifest.txt"
 site=$out/site
 rm -rf "$site.new"
 mkdir -p "$site.new"
-cp "$root/web/index.html" "$root/web/page.js" "$root/web/page.css" "$site.new/"
+cp "$root/web/index.html" "$root/web/"{page,touch}.{js,css} "$site.new/"
 cp "$wasm"/tamberlo-adventure.{js,wasm,data} "$site.new/"
 for font in actionj.ttf indigo.ttf; do
   # The page's copy of a font: named without a space, which browsers refuse.
