@@ -2,9 +2,9 @@
 // With --chase it also tells, for each enemy, where a standing player would escape it.
 // A level whose enemies the game's own movement does not bring to a standing player on two
 // cells in three is refused too.
-#include "chase_report.h"
-#include "level_checks.h"
 #include "maze/level_text.h"
+#include "rules/chase_check.h"
+#include "rules/level_checks.h"
 
 #include <fstream>
 #include <iostream>

@@ -1,5 +1,5 @@
 // levelmake MAP [LEVEL]: converts a level source map into a level file (or standard output).
-#include "map_convert.h"
+#include "maze/map_convert.h"
 
 #include <fstream>
 #include <iostream>

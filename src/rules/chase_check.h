@@ -2,7 +2,7 @@
 // measured by running the game's own enemy movement on the level.
 #pragma once
 
-#include "level_checks.h"
+#include "rules/level_checks.h"
 
 #include <cstdint>
 #include <string>

@@ -1,5 +1,5 @@
 // levelcheck's view of the game's reach walk: a level's cells in, one flag per cell out.
-#include "maze_reach.h"
+#include "maze/level_reach.h"
 
 std::vector<bool> reachableFrom(const std::vector<int32_t>& cells,
                                 const std::vector<int32_t>& starts, Walker walker) {

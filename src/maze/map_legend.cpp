@@ -1,5 +1,5 @@
 // The characters of a level map and the tile codes they stand for.
-#include "map_legend.h"
+#include "maze/map_legend.h"
 
 #include "core/shared_types.h"
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/shared_types.h"
-#include "map_convert.h"
+#include "maze/map_convert.h"
 
 #include <gtest/gtest.h>
 

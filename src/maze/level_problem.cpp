@@ -1,5 +1,5 @@
 // Making and printing level problems.
-#include "level_problem.h"
+#include "maze/level_problem.h"
 
 #include "core/shared_types.h"
 

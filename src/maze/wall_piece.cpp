@@ -1,5 +1,5 @@
 // Choosing a wall piece from the game's wall family table by the sides it must join.
-#include "wall_piece.h"
+#include "maze/wall_piece.h"
 
 #include "core/shared_types.h"
 

@@ -1,10 +1,10 @@
 // Converting a character map into the grid of a level file, wall pieces chosen by their
 // walled neighbours.
-#include "map_convert.h"
+#include "maze/map_convert.h"
 
 #include "core/shared_types.h"
-#include "map_legend.h"
-#include "wall_piece.h"
+#include "maze/map_legend.h"
+#include "maze/wall_piece.h"
 
 #include <cstdio>
 

@@ -1,7 +1,7 @@
 // The chase check runs the game's own enemies: they go down a comb's dead-end teeth after a
 // standing player only when steering marks stand where they walk past the teeth.
-#include "chase_report.h"
-#include "grid_builder.h"
+#include "rules/chase_check.h"
+#include "support/grid_builder.h"
 
 #include <gtest/gtest.h>
 

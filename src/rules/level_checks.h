@@ -1,7 +1,7 @@
 // The checks that tell whether a level grid can be played. Each returns the problems it finds.
 #pragma once
 
-#include "level_problem.h"
+#include "maze/level_problem.h"
 
 using LevelCells = std::vector<int32_t>; // mazeCells codes in cell order
 

@@ -1,8 +1,8 @@
 // levelmake's conversion of character maps into level files.
 #include "core/shared_types.h"
-#include "grid_builder.h"
-#include "map_convert.h"
-#include "wall_piece.h"
+#include "maze/map_convert.h"
+#include "maze/wall_piece.h"
+#include "support/grid_builder.h"
 
 #include <gtest/gtest.h>
 

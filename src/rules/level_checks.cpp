@@ -1,9 +1,9 @@
 // The checks that refuse an unplayable level: codes, actors, dots, warps, escapes and reach.
-#include "level_checks.h"
+#include "rules/level_checks.h"
 
 #include "actors/player_control.h"
 #include "core/shared_types.h"
-#include "maze_reach.h"
+#include "maze/level_reach.h"
 
 #include <array>
 #include <string>

@@ -1,14 +1,13 @@
 // The chase check steps the game's own enemies (moveEnemy, the probe and the release timers)
 // headless on the level: no window is open, so building the level draws nothing.
-#include "chase_report.h"
+#include "rules/chase_check.h"
 
 #include "actors/actor.h"
 #include "actors/enemy_movement.h"
-#include "app/level_progression.h"
 #include "core/game_state.h"
+#include "maze/level_reach.h"
 #include "maze/maze_drawing.h"
 #include "maze/maze_grid.h"
-#include "maze_reach.h"
 #include "rules/contacts.h"
 #include "rules/level_setup.h"
 
