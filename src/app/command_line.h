@@ -8,6 +8,8 @@ struct CommandLine {
     Action action = Play;
     // The demo file of Record and Replay.
     std::string demoPath;
+    // The folder of a player's own mazes (--levels), or "" for the game's own.
+    std::string levelsDir;
     // Replay in a window at the recorded pace instead of headless and at full speed.
     bool realtime = false;
     // Also print a hash of every picture the replay presented, so that a regression demo

@@ -3,9 +3,13 @@
 
 #include "app/command_line.h"
 #include "app/game_loop.h"
+#include "app/level_set.h"
 #include "app/run_modes.h"
 
 namespace {
+
+// A player's maze that cannot be played ends the game before its window opens.
+constexpr int unplayableLevelsStatus = 1;
 
 int runMode(const CommandLine& commandLine) {
     const GameSteps game{&startGame, &runFrames, &shutdownGame};
@@ -24,5 +28,12 @@ int runMode(const CommandLine& commandLine) {
 } // namespace
 
 int runGame(int argc, char* argv[]) {
-    return finishOutput(runMode(parseCommandLine(argc, argv)));
+    const CommandLine commandLine = parseCommandLine(argc, argv);
+    const bool plays = commandLine.action == CommandLine::Play ||
+                       commandLine.action == CommandLine::Record ||
+                       commandLine.action == CommandLine::Replay;
+    if (plays && !commandLine.levelsDir.empty() && !useLevelSet(commandLine.levelsDir)) {
+        return finishOutput(unplayableLevelsStatus);
+    }
+    return finishOutput(runMode(commandLine));
 }
