@@ -53,14 +53,20 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
             realtimeAsked = true;
         } else if (option == "--pictures") {
             picturesAsked = true;
-        } else if (option == "--levels") {
-            if (!commandLine.levelsDir.empty()) {
-                return mistake("--levels only once");
+        } else if (option == "--levels" || option == "--maze") {
+            if (!commandLine.levelsDir.empty() || !commandLine.mazeCodes.empty()) {
+                return mistake("only one of --levels and --maze, once");
             }
             if (!hasValue(argc, argv, i)) {
-                return mistake("--levels needs a DIR");
+                return mistake(option == "--levels" ? "--levels needs a DIR or FILE"
+                                                    : "--maze needs a CODE");
             }
-            commandLine.levelsDir = fromStartDirectory(argv[++i]);
+            ++i;
+            if (option == "--levels") {
+                commandLine.levelsDir = fromStartDirectory(argv[i]);
+            } else {
+                commandLine.mazeCodes = argv[i];
+            }
         } else if (option == "--record" || option == "--replay") {
             if (commandLine.action != CommandLine::Play) {
                 return mistake("only one of --record and --replay, once");
@@ -98,12 +104,14 @@ std::string fromStartDirectory(const std::string& path) {
 }
 
 const char* usageText() {
-    return "Usage: tamberlo-adventure [--levels DIR]\n"
+    return "Usage: tamberlo-adventure [--levels DIR | --levels FILE | --maze CODE]\n"
            "                          [--record FILE | --replay FILE [--realtime] [--pictures]]\n"
            "Plays Tamberlo Adventure from the folder that holds its data files.\n"
            "\n"
            "  --levels DIR    play the mazes level1.txt ... levelN.txt of DIR (N up to 5)\n"
            "                  instead of the game's own; each must pass the game's checks\n"
+           "  --levels FILE   play the mazes whose share codes FILE holds, one a line\n"
+           "  --maze CODE     play the mazes of a share code (several joined by ~)\n"
            "  --record FILE   play as usual and write the game to FILE as a demo\n"
            "  --replay FILE   play the demo in FILE back without a window, as fast as\n"
            "                  possible, and print the state it ends in\n"
