@@ -69,4 +69,26 @@ demo=$(ls "$(dirname "$0")/../demos/"*.demo | head -1)
 run --levels "$work/set" --replay "$demo"
 [[ $status == 2 && $err == *"recorded on other levels"* ]] ||
   fail "a demo of other levels: status $status, err '$err'"
-echo "PASS: help, version, wrong command lines and unplayable sets of mazes"
+
+# Share codes, made here by Python's own zlib from the shipped maps: the five joined replay a
+# demo to its expected line, from --maze and from a file of codes; a damaged one is refused.
+maps=$(cd "$(dirname "$0")/../../data/levels/src" && pwd)
+demo=$(realpath "$demo")
+cd "$game_dir"
+codes=$(python3 -c 'import base64, sys, zlib
+def code(text):
+    packer = zlib.compressobj(9, zlib.DEFLATED, -15)
+    return "T1." + base64.urlsafe_b64encode(packer.compress(text) + packer.flush()).decode().rstrip("=")
+print("~".join(code(open(name, "rb").read()) for name in sys.argv[1:]))' "$maps"/level{1,2,3,4,5}.map)
+tr '~' '\n' <<<"$codes" >"$work/codes.txt"
+expected=$(grep "^$(basename "$demo") " "$(dirname "$demo")/expected.txt" | cut -d' ' -f2-)
+for way in "--maze $codes" "--levels $work/codes.txt"; do
+  # shellcheck disable=SC2086
+  run $way --replay "$demo" --pictures
+  [[ $status == 0 && $(paste -sd' ' <<<"$out") == "$expected" ]] ||
+    fail "the shipped maps' codes (${way%% *}): status $status, out '$out', err '$err'"
+done
+run --maze "${codes:0:60}"
+[[ $status == 1 && $err == "tamberlo-adventure: maze 1: the code is damaged or cut short" ]] ||
+  fail "a damaged code: status $status, err '$err'"
+echo "PASS: help, version, wrong command lines, unplayable sets of mazes and share codes"
