@@ -1,5 +1,6 @@
-// The page around the game: loading progress, the fonts, sound after the first gesture, full
-// screen, replays of demos (index.html?replay=NAME), and the end of the game.
+// The page around the game: loading the game and its files (the late sounds after the first
+// picture), keeping the site for playing offline, sound after the first gesture, full screen,
+// replays of demos (index.html?replay=NAME), and the end of the game.
 'use strict';
 
 (function () {
@@ -56,27 +57,13 @@
     event.stopImmediatePropagation();
   }, true);
 
-  // Emscripten reports the download of the game's data as "... (loaded/total)".
-  function setStatus(text) {
-    if (!text) {
-      loading.hidden = true;
-      return;
-    }
-    loading.hidden = false;
-    const counts = /\((\d+)\/(\d+)\)/.exec(text);
-    if (counts) {
-      const loaded = Number(counts[1]);
-      const total = Number(counts[2]);
-      progress.max = total;
-      progress.value = loaded;
-      statusLine.textContent = 'Loading Tamberlo Adventure… ' +
-        Math.floor((100 * loaded) / total) + ' % of ' + (total / 1048576).toFixed(1) + ' MB';
-    } else if (/^Running/.test(text)) {
-      statusLine.textContent = 'Starting…';
-    } else {
-      statusLine.textContent = 'Loading Tamberlo Adventure…';
-    }
-  }
+  // The browser's SDL listens for the page's unload to tell the game it quits, and a page with
+  // an unload listener is never kept for going back and forth. The game keeps nothing at its
+  // end, so that listener is left out: the only one the page would have.
+  const addWindowListener = window.addEventListener;
+  window.addEventListener = function (type, ...rest) {
+    if (type !== 'unload') addWindowListener.call(this || window, type, ...rest);
+  };
 
   function showEnd(text) {
     loading.hidden = true;
@@ -85,17 +72,170 @@
   }
   document.getElementById('again').addEventListener('click', () => location.reload());
 
+  function fail(error) {
+    console.error(String(error));
+    showEnd('Could not load the game: ' + (error.message || error));
+  }
+
   const replay = new URLSearchParams(location.search).get('replay');
+  let gameEnded = false;
+
+  // The progress counts the bytes of the code and the data the game waits for, as the page
+  // receives them (uncompressed), against their sizes in the site's list.
+  const received = { wasm: 0, data: 0 };
+  let totals = null;
+  function showProgress() {
+    if (!totals || gameEnded || loading.hidden) return;
+    const total = totals.wasm + totals.data;
+    const loaded = Math.min(received.wasm + received.data, total);
+    progress.max = total;
+    progress.value = loaded;
+    statusLine.textContent = loaded === total ? 'Starting…'
+      : `Loading Tamberlo Adventure… ${Math.floor((100 * loaded) / total)} % of ` +
+        `${(total / 1e6).toFixed(1)} MB`;
+  }
+
+  function fetchOk(url) {
+    return fetch(url).then((response) => {
+      if (!response.ok) throw new Error(`${url}: HTTP ${response.status}`);
+      return response;
+    });
+  }
+
+  // A response whose bytes are counted under a name as they come.
+  function counted(response, name) {
+    const reader = response.body.getReader();
+    const body = new ReadableStream({
+      async pull(controller) {
+        const { done, value } = await reader.read();
+        if (done) {
+          controller.close();
+          return;
+        }
+        received[name] += value.length;
+        showProgress();
+        controller.enqueue(value);
+      },
+    });
+    return new Response(body, { headers: { 'Content-Type': response.headers.get('Content-Type') } });
+  }
+
+  // Everything the first picture needs is asked for at once (index.html already asked for most
+  // of it): the code, the data package with every picture and the intro's track, the site's
+  // list, the fonts and a replay's demo. The game starts once all of it is in.
+  const wasm = fetchOk('tamberlo-adventure.wasm').then((response) => counted(response, 'wasm'));
+  const data = fetchOk('tamberlo-adventure.data')
+    .then((response) => counted(response, 'data').arrayBuffer())
+    .then((bytes) => new Uint8Array(bytes));
+  const site = fetchOk('site-files.json').then((response) => response.json()).then((listing) => {
+    totals = { wasm: listing.wasm.size, data: listing.data.size };
+    showProgress();
+    return listing;
+  });
+  // The game measures and draws its text at once: the fonts must be ready before it starts.
+  const fonts = Promise.all(['actionj.ttf', 'indigo.ttf'].map(
+    (family) => document.fonts.load('16px "' + family + '"')));
+  // A replay's demo comes from the page's folder and goes into the game's files before main.
+  const demo = !replay ? Promise.resolve(null)
+    : !/^[\w.-]+$/.test(replay) ? Promise.reject(new Error('not a demo file name: ' + replay))
+      : fetchOk(replay).then((response) => response.arrayBuffer());
+
+  // Writes a file into the game's files at its path in the site (the game runs in /).
+  function writeGameFile(name, bytes) {
+    const folder = name.slice(0, name.lastIndexOf('/') + 1);
+    if (folder) Module.FS.mkdirTree('/' + folder);
+    Module.FS.writeFile('/' + name, bytes);
+  }
+
+  // The first present of the game's screen: the first picture is on the canvas.
+  const firstPicture = new Promise((resolve) => {
+    const prototype = CanvasRenderingContext2D.prototype;
+    const put = prototype.putImageData;
+    prototype.putImageData = function (...args) {
+      const result = put.apply(this, args);
+      if (this.canvas === canvas) {
+        prototype.putImageData = put;
+        window.tamberloFirstPicture = performance.now();
+        resolve();
+      }
+      return result;
+    };
+  });
+
+  // The late sounds come after the first picture, in two batches: the effects and the first
+  // level's track (what PLAY needs first), then the other tracks. Each batch is written into
+  // the game's files as a whole, and the game told once, to load what arrived.
+  async function fetchLateSounds(listing) {
+    const names = listing.late.map(([name]) => name);
+    const first = names.filter((name) => /^sounds\/sfx\/|\/level1\./.test(name));
+    for (const batch of [first, names.filter((name) => !first.includes(name))]) {
+      const files = await Promise.all(batch.map((name) => fetchOk(name)
+        .then((response) => response.arrayBuffer())
+        .then((bytes) => [name, new Uint8Array(bytes)])));
+      if (gameEnded) return;
+      for (const [name, bytes] of files) writeGameFile(name, bytes);
+      if (Module._tamberloFilesArrived) Module._tamberloFilesArrived();
+    }
+    window.tamberloLateSounds = 'arrived';
+  }
+
+  // Once the page holds every file it will use, the service worker keeps the site for playing
+  // offline. A newer build waiting behind the one this page runs may take over then: the page
+  // asks nothing more of the site, so it never mixes files of two builds.
+  function keepSiteOffline() {
+    if (!('serviceWorker' in navigator)) return;
+    navigator.serviceWorker.register('sw.js').then((registration) => {
+      const takeOver = (worker) => {
+        if (worker && navigator.serviceWorker.controller) worker.postMessage('take over');
+      };
+      takeOver(registration.waiting);
+      registration.addEventListener('updatefound', () => {
+        const worker = registration.installing;
+        worker.addEventListener('statechange', () => {
+          if (worker.state === 'installed') takeOver(worker);
+        });
+      });
+    }).catch((error) => console.warn('the site is not kept offline: ' + error));
+  }
 
   const Module = {
     canvas: canvas,
+    arguments: replay ? ['--replay', replay, '--pictures'] : [],
     print: (text) => console.log(text),
     printErr: (text) => console.error(text),
-    setStatus: setStatus,
+    // Emscripten says '' when the game starts: the loading panel goes.
+    setStatus: (text) => {
+      if (!text) loading.hidden = true;
+    },
     // The effects and the music are decoded from the bytes the game reads: there are no
     // preloaded copies to look for.
     noAudioDecoding: true,
+    // The code is compiled while it downloads (it comes with its type), or else from its bytes.
+    instantiateWasm: (imports, receive) => {
+      wasm.then((response) => (response.headers.get('Content-Type') === 'application/wasm'
+        ? WebAssembly.instantiateStreaming(response, imports)
+        : response.arrayBuffer().then((bytes) => WebAssembly.instantiate(bytes, imports))))
+        .then((result) => receive(result.instance, result.module))
+        .catch(fail);
+      return {};
+    },
+    // The game's files are written before main, which waits for them and for the fonts.
+    preRun: [() => {
+      // The browser's SDL numbers its streams from 0, and renumbers from 0 once all are closed,
+      // while the game takes a stream numbered 0 for none at all (a track's memory stream
+      // opened first would be refused): number 0 stays taken.
+      SDL.rwops.push({});
+      Module.addRunDependency('tamberlo-files');
+      Promise.all([site, data, demo, fonts]).then(([listing, bytes, demoBytes]) => {
+        for (const [name, start, end] of listing.data.files) {
+          writeGameFile(name, bytes.subarray(start, end));
+        }
+        if (demoBytes) Module.FS.writeFile(replay, new Uint8Array(demoBytes));
+        Module.removeRunDependency('tamberlo-files');
+      }).catch(fail);
+    }],
     onExit: (status) => {
+      gameEnded = true;
       window.tamberloExitStatus = status;
       if (replay) {
         document.getElementById('again').textContent = 'Replay again';
@@ -105,35 +245,20 @@
           : 'Tamberlo Adventure stopped (status ' + status + ').');
       }
     },
-    onAbort: (what) => showEnd('Tamberlo Adventure stopped: ' + what),
+    onAbort: (what) => {
+      gameEnded = true;
+      showEnd('Tamberlo Adventure stopped: ' + what);
+    },
   };
   window.Module = Module;
 
-  // A replay's demo comes from the page's folder and goes into the game's files before main.
-  async function prepareReplay() {
-    if (!replay) return;
-    if (!/^[\w.-]+$/.test(replay)) throw new Error('not a demo file name: ' + replay);
-    const response = await fetch(replay);
-    if (!response.ok) throw new Error('cannot load the demo ' + replay + ': ' + response.status);
-    const bytes = new Uint8Array(await response.arrayBuffer());
-    Module.arguments = ['--replay', replay, '--pictures'];
-    Module.preRun = [() => Module.FS.writeFile(replay, bytes)];
-  }
+  Promise.all([site, firstPicture]).then(([listing]) => fetchLateSounds(listing))
+    .then(keepSiteOffline).catch(fail);
+  wasm.catch(fail);
 
-  // The game measures and draws its text at once: the fonts must be ready before it starts.
-  function loadFonts() {
-    return Promise.all(['actionj.ttf', 'indigo.ttf'].map(
-      (family) => document.fonts.load('16px "' + family + '"')));
-  }
-
-  Promise.all([loadFonts(), prepareReplay()]).then(() => {
-    window.tamberloStarted = performance.now();
-    const script = document.createElement('script');
-    script.src = 'tamberlo-adventure.js';
-    script.onerror = () => showEnd('Could not load the game.');
-    document.body.appendChild(script);
-  }).catch((error) => {
-    console.error(String(error));
-    showEnd(String(error.message || error));
-  });
+  window.tamberloStarted = performance.now();
+  const script = document.createElement('script');
+  script.src = 'tamberlo-adventure.js';
+  script.onerror = () => showEnd('Could not load the game.');
+  document.body.appendChild(script);
 })();

@@ -72,7 +72,7 @@ before(async () => {
   fs.mkdirSync(shots, { recursive: true });
   desktopRun = desktopReplay();
   server = await serve(copy);
-  base = `http://127.0.0.1:${server.address().port}/`;
+  base = server.url;
   // Over a pipe the browser ends with this program, however it ends.
   // Shared memory may be small in a container: the browser keeps its buffers in /tmp instead.
   browser = await puppeteer.launch({
