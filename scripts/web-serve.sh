@@ -80,10 +80,17 @@ class Handler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class Server(http.server.ThreadingHTTPServer):
+    # A browser that no longer wants a file closes its connection in the middle: no problem.
+    def handle_error(self, request, client_address):
+        if not isinstance(sys.exc_info()[1], ConnectionError):
+            super().handle_error(request, client_address)
+
+
 handler = functools.partial(Handler, directory=sys.argv[1])
 for port in range(8000, 8100):
     try:
-        server = http.server.ThreadingHTTPServer(('127.0.0.1', port), handler)
+        server = Server(('127.0.0.1', port), handler)
         break
     except OSError:
         continue

@@ -71,7 +71,7 @@ cmake --build "$wasm" -j2
 pixels() { /usr/bin/convert "$1" -depth 8 RGBA:- | sha256sum; }
 repack_png() {
   local original=$1 packed
-  packed=$out/png/$(sha256sum "$original" | cut -c1-64).png
+  packed=$out/png/$(sha256sum "$original" | cut -c1-64)-optipng-o2.png
   if [[ ! -f "$packed" ]]; then
     mkdir -p "$out/png"
     cp "$original" "$packed.tmp.png"

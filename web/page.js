@@ -15,9 +15,17 @@
   // makes is resumed on the first click, tap or key press.
   const audioContexts = [];
   const NativeAudioContext = window.AudioContext || window.webkitAudioContext;
+  // Making one can take a tenth of a second: the page makes the game's while the game's files
+  // are on their way (at the end of this file), and hands it over when the game asks for one.
+  let premadeAudio = null;
   if (NativeAudioContext) {
     window.AudioContext = class extends NativeAudioContext {
       constructor(...options) {
+        if (premadeAudio && options.length === 0) {
+          const context = premadeAudio;
+          premadeAudio = null;
+          return context;
+        }
         super(...options);
         audioContexts.push(this);
       }
@@ -65,6 +73,16 @@
     if (type !== 'unload') addWindowListener.call(this || window, type, ...rest);
   };
 
+  // The browser's SDL keeps every picture in a canvas of its own and reads its pixels back, and
+  // the game draws into the screen's pixels, read and written at each present: such canvases
+  // live in memory (the browser's willReadFrequently), not in the graphics card, from which
+  // each read would be a slow copy.
+  const getContext = HTMLCanvasElement.prototype.getContext;
+  HTMLCanvasElement.prototype.getContext = function (type, attributes) {
+    return getContext.call(this, type,
+      type === '2d' ? { willReadFrequently: true, ...attributes } : attributes);
+  };
+
   function showEnd(text) {
     loading.hidden = true;
     endedText.textContent = text;
@@ -80,19 +98,25 @@
   const replay = new URLSearchParams(location.search).get('replay');
   let gameEnded = false;
 
-  // The progress counts the bytes of the code and the data the game waits for, as the page
-  // receives them (uncompressed), against their sizes in the site's list.
+  // The progress counts the bytes of the code and the data the game waits for as they come
+  // over the network: a compressed response says its length on the wire, and the share of it
+  // received is the share of its uncompressed bytes (its size in the site's list) read so far.
   const received = { wasm: 0, data: 0 };
-  let totals = null;
+  const onWire = {};
+  let sizes = null;
   function showProgress() {
-    if (!totals || gameEnded || loading.hidden) return;
-    const total = totals.wasm + totals.data;
-    const loaded = Math.min(received.wasm + received.data, total);
+    if (!sizes || gameEnded || loading.hidden || statusLine.textContent === 'Starting…') return;
+    let total = 0;
+    let loaded = 0;
+    for (const name of Object.keys(received)) {
+      const wire = onWire[name] || sizes[name];
+      total += wire;
+      loaded += (wire * Math.min(received[name], sizes[name])) / sizes[name];
+    }
     progress.max = total;
     progress.value = loaded;
-    statusLine.textContent = loaded === total ? 'Starting…'
-      : `Loading Tamberlo Adventure… ${Math.floor((100 * loaded) / total)} % of ` +
-        `${(total / 1e6).toFixed(1)} MB`;
+    statusLine.textContent = `Loading Tamberlo Adventure… ${Math.floor((100 * loaded) / total)}` +
+      ` % of ${(total / 1e6).toFixed(1)} MB`;
   }
 
   function fetchOk(url) {
@@ -102,33 +126,32 @@
     });
   }
 
-  // A response whose bytes are counted under a name as they come.
-  function counted(response, name) {
-    const reader = response.body.getReader();
-    const body = new ReadableStream({
-      async pull(controller) {
-        const { done, value } = await reader.read();
-        if (done) {
-          controller.close();
-          return;
-        }
+  // Counts a response's bytes under a name as they come, from a copy of its body: the body
+  // itself goes on to the browser (the compiler reads the code as it arrives) untouched by the
+  // page's scripts, which may be busy meanwhile.
+  function counting(response, name) {
+    onWire[name] = Number(response.headers.get('Content-Length')) || 0;
+    const reader = response.clone().body.getReader();
+    (function read() {
+      reader.read().then(({ done, value }) => {
+        if (done) return;
         received[name] += value.length;
         showProgress();
-        controller.enqueue(value);
-      },
-    });
-    return new Response(body, { headers: { 'Content-Type': response.headers.get('Content-Type') } });
+        read();
+      }).catch(() => {});
+    })();
+    return response;
   }
 
   // Everything the first picture needs is asked for at once (index.html already asked for most
   // of it): the code, the data package with every picture and the intro's track, the site's
   // list, the fonts and a replay's demo. The game starts once all of it is in.
-  const wasm = fetchOk('tamberlo-adventure.wasm').then((response) => counted(response, 'wasm'));
+  const wasm = fetchOk('tamberlo-adventure.wasm').then((response) => counting(response, 'wasm'));
   const data = fetchOk('tamberlo-adventure.data')
-    .then((response) => counted(response, 'data').arrayBuffer())
+    .then((response) => counting(response, 'data').arrayBuffer())
     .then((bytes) => new Uint8Array(bytes));
   const site = fetchOk('site-files.json').then((response) => response.json()).then((listing) => {
-    totals = { wasm: listing.wasm.size, data: listing.data.size };
+    sizes = { wasm: listing.wasm.size, data: listing.data.size };
     showProgress();
     return listing;
   });
@@ -203,9 +226,13 @@
     arguments: replay ? ['--replay', replay, '--pictures'] : [],
     print: (text) => console.log(text),
     printErr: (text) => console.error(text),
-    // Emscripten says '' when the game starts: the loading panel goes.
+    // Emscripten says 'Running...' as main is about to run, then '': the loading panel goes.
     setStatus: (text) => {
-      if (!text) loading.hidden = true;
+      if (!text) {
+        loading.hidden = true;
+      } else if (/^Running/.test(text)) {
+        statusLine.textContent = 'Starting…';
+      }
     },
     // The effects and the music are decoded from the bytes the game reads: there are no
     // preloaded copies to look for.
@@ -261,4 +288,5 @@
   script.src = 'tamberlo-adventure.js';
   script.onerror = () => showEnd('Could not load the game.');
   document.body.appendChild(script);
+  if (NativeAudioContext) setTimeout(() => (premadeAudio = new window.AudioContext()));
 })();
