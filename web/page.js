@@ -147,14 +147,31 @@
   // of it): the code, the data package with every picture and the intro's track, the site's
   // list, the fonts and a replay's demo. The game starts once all of it is in.
   const wasm = fetchOk('tamberlo-adventure.wasm').then((response) => counting(response, 'wasm'));
-  const data = fetchOk('tamberlo-adventure.data')
-    .then((response) => counting(response, 'data').arrayBuffer())
-    .then((bytes) => new Uint8Array(bytes));
   const site = fetchOk('site-files.json').then((response) => response.json()).then((listing) => {
     sizes = { wasm: listing.wasm.size, data: listing.data.size };
     showProgress();
     return listing;
   });
+  // The package is read as it comes, and each picture decoded as soon as it is in (below).
+  const decodings = [];
+  const data = Promise.all([fetchOk('tamberlo-adventure.data'), site])
+    .then(async ([response, listing]) => {
+      onWire.data = Number(response.headers.get('Content-Length')) || 0;
+      const bytes = new Uint8Array(listing.data.size);
+      const pictures = listing.data.files.filter(([name]) => name.endsWith('.png'));
+      const reader = response.body.getReader();
+      for (let piece = await reader.read(); !piece.done; piece = await reader.read()) {
+        bytes.set(piece.value, received.data);
+        received.data += piece.value.length;
+        showProgress();
+        while (pictures.length > 0 && pictures[0][2] <= received.data) {
+          const [, start, end] = pictures.shift();
+          decodings.push(decodePicture(bytes.subarray(start, end)).catch(() => {}));
+        }
+      }
+      if (received.data !== bytes.length) throw new Error('the game\'s data came incomplete');
+      return bytes;
+    });
   // The game measures and draws its text at once: the fonts must be ready before it starts.
   const fonts = Promise.all(['actionj.ttf', 'indigo.ttf'].map(
     (family) => document.fonts.load('16px "' + family + '"')));
@@ -168,6 +185,58 @@
     const folder = name.slice(0, name.lastIndexOf('/') + 1);
     if (folder) Module.FS.mkdirTree('/' + folder);
     Module.FS.writeFile('/' + name, bytes);
+  }
+
+  // The game hands each picture's bytes to stb_image (the browser's SDL calls it as
+  // Module._stbi_load_from_memory) and copies the pixels it gives into a canvas, one by one for
+  // a picture without alpha. The browser decodes pictures away from the page's thread: the page
+  // has it decode every PNG of the package while the code compiles, and gives the game those
+  // pixels, as red, green, blue and alpha bytes, when it asks for the very same bytes. A
+  // picture not decoded so, or with see-through pixels (a canvas would round their colours),
+  // goes to stb_image as before.
+  const decoded = new Map();
+  async function decodePicture(file) {
+    const bitmap = await createImageBitmap(new Blob([file], { type: 'image/png' }),
+      { premultiplyAlpha: 'none', colorSpaceConversion: 'none' });
+    const context = new OffscreenCanvas(bitmap.width, bitmap.height)
+      .getContext('2d', { willReadFrequently: true });
+    context.drawImage(bitmap, 0, 0);
+    const pixels = context.getImageData(0, 0, bitmap.width, bitmap.height).data;
+    for (let alpha = 3; alpha < pixels.length; alpha += 4) {
+      if (pixels[alpha] !== 255) return;
+    }
+    const alike = decoded.get(file.length) || [];
+    alike.push({ file, pixels, width: bitmap.width, height: bitmap.height });
+    decoded.set(file.length, alike);
+  }
+  const pictures = data.then(() => Promise.all(decodings));
+  function decodedPicture(pointer, length) {
+    const bytes = Module.HEAPU8.subarray(pointer, pointer + length);
+    return (decoded.get(length) || []).find(({ file }) => {
+      for (let i = 0; i < length; i++) {
+        if (file[i] !== bytes[i]) return false;
+      }
+      return true;
+    });
+  }
+  function takePicturesDecoded() {
+    const stbLoad = Module._stbi_load_from_memory;
+    const load = (pointer, length, width, height, channels, wanted) => {
+      const picture = wanted === 0 && decodedPicture(pointer, length);
+      if (!picture) {
+        const pixels = stbLoad(pointer, length, width, height, channels, wanted);
+        // Emscripten's first call puts the export itself in its place.
+        Module._stbi_load_from_memory = load;
+        return pixels;
+      }
+      const pixels = Module._malloc(picture.pixels.length);
+      Module.HEAPU8.set(picture.pixels, pixels);
+      Module.HEAP32.set([picture.width], width >> 2);
+      Module.HEAP32.set([picture.height], height >> 2);
+      Module.HEAP32.set([4], channels >> 2);
+      return pixels;
+    };
+    Module._stbi_load_from_memory = load;
   }
 
   // The first present of the game's screen: the first picture is on the canvas.
@@ -253,10 +322,11 @@
       // opened first would be refused): number 0 stays taken.
       SDL.rwops.push({});
       Module.addRunDependency('tamberlo-files');
-      Promise.all([site, data, demo, fonts]).then(([listing, bytes, demoBytes]) => {
+      Promise.all([site, data, demo, fonts, pictures]).then(([listing, bytes, demoBytes]) => {
         for (const [name, start, end] of listing.data.files) {
           writeGameFile(name, bytes.subarray(start, end));
         }
+        takePicturesDecoded();
         if (demoBytes) Module.FS.writeFile(replay, new Uint8Array(demoBytes));
         Module.removeRunDependency('tamberlo-files');
       }).catch(fail);
@@ -288,5 +358,8 @@
   script.src = 'tamberlo-adventure.js';
   script.onerror = () => showEnd('Could not load the game.');
   document.body.appendChild(script);
-  if (NativeAudioContext) setTimeout(() => (premadeAudio = new window.AudioContext()));
+  // After the first frame, so that the loading panel shows first.
+  if (NativeAudioContext) {
+    requestAnimationFrame(() => setTimeout(() => (premadeAudio = new window.AudioContext())));
+  }
 })();
