@@ -7,6 +7,12 @@
   const canvas = document.getElementById('canvas');
   const loading = document.getElementById('loading');
   const statusLine = document.getElementById('status');
+  // The figures of the download and the start, in a line of their own below the bar, smaller
+  // than the status line: the status line, drawn first and never changed, stays the page's
+  // largest text.
+  const figures = document.createElement('p');
+  figures.id = 'figures';
+  document.getElementById('progress').after(figures);
   const progress = document.getElementById('progress');
   const ended = document.getElementById('ended');
   const endedText = document.getElementById('ended-text');
@@ -105,7 +111,7 @@
   const onWire = {};
   let sizes = null;
   function showProgress() {
-    if (!sizes || gameEnded || loading.hidden || statusLine.textContent === 'Starting…') return;
+    if (!sizes || gameEnded || loading.hidden || figures.textContent === 'Starting…') return;
     let total = 0;
     let loaded = 0;
     for (const name of Object.keys(received)) {
@@ -115,8 +121,8 @@
     }
     progress.max = total;
     progress.value = loaded;
-    statusLine.textContent = `Loading Tamberlo Adventure… ${Math.floor((100 * loaded) / total)}` +
-      ` % of ${(total / 1e6).toFixed(1)} MB`;
+    const megabytes = (total / 1e6).toFixed(1);
+    figures.textContent = `${Math.floor((100 * loaded) / total)} % of ${megabytes} MB`;
   }
 
   function fetchOk(url) {
@@ -300,7 +306,7 @@
       if (!text) {
         loading.hidden = true;
       } else if (/^Running/.test(text)) {
-        statusLine.textContent = 'Starting…';
+        figures.textContent = 'Starting…';
       }
     },
     // The effects and the music are decoded from the bytes the game reads: there are no

@@ -115,10 +115,9 @@ async function open(query, width, height) {
   await page.evaluateOnNewDocument(() => {
     window.statusTexts = [];
     new MutationObserver(() => {
-      const status = document.getElementById('status');
-      if (status && window.statusTexts.at(-1) !== status.textContent) {
-        window.statusTexts.push(status.textContent);
-      }
+      const panel = document.getElementById('loading');
+      const text = panel && [...panel.querySelectorAll('p')].map((p) => p.textContent).join(' ');
+      if (text && window.statusTexts.at(-1) !== text) window.statusTexts.push(text);
     }).observe(document, { subtree: true, childList: true, characterData: true });
     // The game's SDL takes its keys from the document.
     window.keysAtDocument = [];
@@ -272,8 +271,8 @@ async (t) => {
     / 1e6).toFixed(1);
   assert.deepEqual({
     fitted: [Math.round(box.left), Math.round(box.top), Math.round(box.width), box.height],
-    progress: statusTexts.some((text) => new RegExp(`^Loading .* \\d+ % of ${megabytes} MB$`)
-      .test(text)),
+    progress: statusTexts.some((text) =>
+      new RegExp(`^Loading Tamberlo Adventure… \\d+ % of ${megabytes} MB$`).test(text)),
     loadingPanelHidden: hidden,
     lateList: listing.late.map(([name]) => name).sort(),
     lateAfterFirstPicture: late.every(Boolean),
