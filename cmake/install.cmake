@@ -1,6 +1,6 @@
 # Installing the game like any Linux game (cmake --install build --prefix P) and packing it as a
 # Debian package (cpack -G DEB): the command, the data directory, the menu entry, the icons, the
-# AppStream metainfo, the manual page, and the copyright file and changelog.
+# AppStream metainfo, the manual pages, the level tools, and the copyright file and changelog.
 
 option(TAMBERLO_INSTALL_TO_BIN "Install the command into bin/ instead of games/" OFF)
 set(TAMBERLO_HOMEPAGE "https://tamberlo.example.org" CACHE STRING
@@ -55,8 +55,12 @@ set(TAMBERLO_RELEASE_DATE ${year}-${month}-${day})
 
 configure_file(${CMAKE_SOURCE_DIR}/packaging/org.tamberlo.tamberlo_adventure.metainfo.xml.in
                ${STAGE_DIR}/org.tamberlo.tamberlo_adventure.metainfo.xml @ONLY)
-configure_file(${CMAKE_SOURCE_DIR}/packaging/tamberlo-adventure.6
-               ${STAGE_DIR}/tamberlo-adventure.6 @ONLY)
+set(MANUAL_PAGES tamberlo-adventure tamberlo-levelmake tamberlo-levelcheck)
+set(COMPRESSED_MANUAL_PAGES)
+foreach(page ${MANUAL_PAGES})
+  configure_file(${CMAKE_SOURCE_DIR}/packaging/${page}.6 ${STAGE_DIR}/${page}.6 @ONLY)
+  list(APPEND COMPRESSED_MANUAL_PAGES ${STAGE_DIR}/${page}.6.gz)
+endforeach()
 
 # Debian keeps a package's changelog and manual pages compressed with gzip -9n: no file name and
 # no time stamp inside, so the same sources give the same bytes.
@@ -65,14 +69,18 @@ add_custom_command(OUTPUT ${STAGE_DIR}/changelog.gz
   COMMAND ${CMAKE_COMMAND} -E copy ${CHANGELOG} ${STAGE_DIR}/changelog
   COMMAND ${GZIP} -9nf ${STAGE_DIR}/changelog
   DEPENDS ${CHANGELOG} VERBATIM)
-add_custom_command(OUTPUT ${STAGE_DIR}/tamberlo-adventure.6.gz
-  COMMAND ${GZIP} -9nkf ${STAGE_DIR}/tamberlo-adventure.6
-  DEPENDS ${STAGE_DIR}/tamberlo-adventure.6 VERBATIM)
-add_custom_target(compressed_docs ALL
-  DEPENDS ${STAGE_DIR}/changelog.gz ${STAGE_DIR}/tamberlo-adventure.6.gz)
+foreach(page ${MANUAL_PAGES})
+  add_custom_command(OUTPUT ${STAGE_DIR}/${page}.6.gz
+    COMMAND ${GZIP} -9nkf ${STAGE_DIR}/${page}.6
+    DEPENDS ${STAGE_DIR}/${page}.6 VERBATIM)
+endforeach()
+add_custom_target(compressed_docs ALL DEPENDS ${STAGE_DIR}/changelog.gz ${COMPRESSED_MANUAL_PAGES})
 
 install(PROGRAMS ${STAGE_DIR}/tamberlo-adventure DESTINATION ${COMMAND_DIR})
 install(TARGETS tamberlo-adventure RUNTIME DESTINATION ${PROGRAM_DIR})
+# The level tools, for players who make their own mazes (built as tamberlo-levelmake and
+# tamberlo-levelcheck).
+install(TARGETS levelmake levelcheck RUNTIME DESTINATION ${COMMAND_DIR})
 install(DIRECTORY ${GAME_DIR}/images ${GAME_DIR}/sounds DESTINATION ${DATA_DIR})
 install(FILES ${LEVEL_OUTPUTS} DESTINATION ${DATA_DIR})
 # The fonts stay the font packages' own files: the data directory links to them by the names
@@ -102,7 +110,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/packaging/tamberlo-adventure.desktop
         DESTINATION share/applications)
 install(FILES ${STAGE_DIR}/org.tamberlo.tamberlo_adventure.metainfo.xml DESTINATION share/metainfo)
 install(DIRECTORY ${DESKTOP_ICON_DIR}/hicolor DESTINATION share/icons)
-install(FILES ${STAGE_DIR}/tamberlo-adventure.6.gz DESTINATION share/man/man6)
+install(FILES ${COMPRESSED_MANUAL_PAGES} DESTINATION share/man/man6)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/copyright ${STAGE_DIR}/changelog.gz
         DESTINATION share/doc/tamberlo-adventure)
 

@@ -43,8 +43,10 @@
       if (context.state === 'suspended') context.resume();
     }
   }
-  window.addEventListener('pointerdown', resumeAudio, true);
-  window.addEventListener('keydown', resumeAudio, true);
+  // A touch counts as the player's gesture only when the finger lifts.
+  for (const type of ['pointerdown', 'pointerup', 'touchend', 'keydown']) {
+    window.addEventListener(type, resumeAudio, true);
+  }
 
   // F11 and Alt+Enter switch the whole page in and out of full screen. The game never sees
   // these keys (it would ask the browser's SDL for a full screen of its own), nor does the

@@ -27,6 +27,12 @@ CommandLine mistake(std::string what) {
     return commandLine;
 }
 
+// Whether the word after option i is its value: there is one, and it is no other option.
+bool hasValue(int argc, char* argv[], int i) {
+    return i + 1 < argc && argv[i + 1][0] != '\0' &&
+           std::string_view(argv[i + 1]).substr(0, 2) != "--";
+}
+
 } // namespace
 
 CommandLine parseCommandLine(int argc, char* argv[]) {
@@ -47,13 +53,25 @@ CommandLine parseCommandLine(int argc, char* argv[]) {
             realtimeAsked = true;
         } else if (option == "--pictures") {
             picturesAsked = true;
+        } else if (option == "--levels" || option == "--maze") {
+            if (!commandLine.levelsDir.empty() || !commandLine.mazeCodes.empty()) {
+                return mistake("only one of --levels and --maze, once");
+            }
+            if (!hasValue(argc, argv, i)) {
+                return mistake(option == "--levels" ? "--levels needs a DIR or FILE"
+                                                    : "--maze needs a CODE");
+            }
+            ++i;
+            if (option == "--levels") {
+                commandLine.levelsDir = fromStartDirectory(argv[i]);
+            } else {
+                commandLine.mazeCodes = argv[i];
+            }
         } else if (option == "--record" || option == "--replay") {
             if (commandLine.action != CommandLine::Play) {
                 return mistake("only one of --record and --replay, once");
             }
-            // The next word is the file, unless there is none or it is another option.
-            if (i + 1 >= argc || argv[i + 1][0] == '\0' ||
-                std::string_view(argv[i + 1]).substr(0, 2) == "--") {
+            if (!hasValue(argc, argv, i)) {
                 return mistake(std::string(option) + " needs a FILE");
             }
             commandLine.action = option == "--record" ? CommandLine::Record : CommandLine::Replay;
@@ -86,9 +104,14 @@ std::string fromStartDirectory(const std::string& path) {
 }
 
 const char* usageText() {
-    return "Usage: tamberlo-adventure [--record FILE | --replay FILE [--realtime] [--pictures]]\n"
+    return "Usage: tamberlo-adventure [--levels DIR | --levels FILE | --maze CODE]\n"
+           "                          [--record FILE | --replay FILE [--realtime] [--pictures]]\n"
            "Plays Tamberlo Adventure from the folder that holds its data files.\n"
            "\n"
+           "  --levels DIR    play the mazes level1.txt ... levelN.txt of DIR (N up to 5)\n"
+           "                  instead of the game's own; each must pass the game's checks\n"
+           "  --levels FILE   play the mazes whose share codes FILE holds, one a line\n"
+           "  --maze CODE     play the mazes of a share code (several joined by ~)\n"
            "  --record FILE   play as usual and write the game to FILE as a demo\n"
            "  --replay FILE   play the demo in FILE back without a window, as fast as\n"
            "                  possible, and print the state it ends in\n"
@@ -98,7 +121,8 @@ const char* usageText() {
            "  --help          print this help and exit\n"
            "  --version       print the version and exit\n"
            "\n"
-           "Exit status: 0 after a normal quit, 1 when no window can be opened,\n"
+           "Exit status: 0 after a normal quit, 1 when no window can be opened or a maze\n"
+           "of --levels cannot be played,\n"
            "2 for a wrong command line or a demo that cannot be recorded or replayed.\n";
 }
 

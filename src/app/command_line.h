@@ -8,6 +8,10 @@ struct CommandLine {
     Action action = Play;
     // The demo file of Record and Replay.
     std::string demoPath;
+    // The folder of a player's own mazes, or a file of their share codes (--levels), or "".
+    std::string levelsDir;
+    // The share codes of --maze, or "".
+    std::string mazeCodes;
     // Replay in a window at the recorded pace instead of headless and at full speed.
     bool realtime = false;
     // Also print a hash of every picture the replay presented, so that a regression demo

@@ -43,7 +43,7 @@ Uint32 runFrameSteps() {
     prevWarps = player.warps;
     const Uint32 frameStart = platform.getTicks();
     if (ediblesLeft == 0) {
-        if (levelNumber >= lastLevel) {
+        if (levelNumber >= levelSet.count) {
             frontEnd.runVictory();
         } else {
             startNextLevel();

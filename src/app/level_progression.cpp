@@ -13,7 +13,7 @@ void startNextLevel() {
     }
     const int32_t finished = levelNumber;
     ++levelNumber;
-    if (finished >= 0 && finished < lastLevel) {
+    if (finished >= 0 && finished < levelSet.count) {
         soundBank.playSound(MusicLevel1 + finished);
     }
     restartLevel(levelNumber);

@@ -3,6 +3,7 @@
 // screens and demos read a swipe or an on-screen button as they read a pad.
 #include "assets/sound_bank.h"
 #include "core/game_state.h"
+#include "platform/controls.h"
 #include "platform/virtual_platform.h"
 
 #include <SDL.h>
@@ -15,10 +16,12 @@ EMSCRIPTEN_KEEPALIVE void tamberloFilesArrived() {
     soundBank.takeArrivedSounds();
 }
 
-// An on-screen button pressed (down 1) or let go (down 0): one of the pad's button numbers.
-EMSCRIPTEN_KEEPALIVE void tamberloTouchButton(int button, int down) {
-    if (button >= 0 && button < 32) {
-        SDL_Event event = padButtonEvent(static_cast<Uint8>(button), down != 0);
+// An on-screen button pressed (down 1) or let go (down 0), named as its command in the controls
+// table: it presses the pad's first button for that command.
+EMSCRIPTEN_KEEPALIVE void tamberloTouchCommand(const char* name, int down) {
+    const Control* control = controlNamed(name);
+    if (control != nullptr && control->padButtons[0] != noButton) {
+        SDL_Event event = padButtonEvent(static_cast<Uint8>(control->padButtons[0]), down != 0);
         SDL_PushEvent(&event);
     }
 }

@@ -57,7 +57,7 @@ uint64_t gameStateHash() {
 
 uint64_t levelFilesHash() {
     Fnv64 hash;
-    for (int32_t level = 1; level <= lastLevel; ++level) {
+    for (int32_t level = 1; level <= levelSet.count; ++level) {
         std::ifstream file(levelFileName(level), std::ios::binary);
         const std::string bytes =
             file ? std::string(std::istreambuf_iterator<char>(file), {}) : std::string();

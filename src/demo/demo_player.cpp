@@ -199,8 +199,10 @@ DemoParse loadDemo(const std::string& path, uint64_t levelHash) {
     const std::string bytes(std::istreambuf_iterator<char>(file), {});
     DemoParse parsed = parseDemo(bytes);
     if (parsed.demo && parsed.demo->levelHash != levelHash) {
-        return DemoParse{std::nullopt, "the demo was recorded on other levels than level1.txt to "
-                                       "level5.txt here"};
+        // A demo plays only on the mazes it was played on: the game's own, or those of the same
+        // --levels folder.
+        return DemoParse{std::nullopt, "the demo was recorded on other levels than those played "
+                                       "here (the game's own, or those of --levels)"};
     }
     return parsed;
 }

@@ -13,8 +13,11 @@
 #include <iterator>
 #include <string>
 
+LevelSet levelSet;
+
 std::string levelFileName(int32_t level) {
-    return "level" + std::to_string(level) + ".txt";
+    const std::string name = "level" + std::to_string(level) + ".txt";
+    return levelSet.folder.empty() ? name : levelSet.folder + "/" + name;
 }
 
 bool readLevelFile(const std::string& fileName) {

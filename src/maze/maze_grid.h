@@ -30,10 +30,18 @@ class MazeGrid {
     std::array<int32_t, mazeCells> cells{};
 };
 
-// The levels are played from 1 to lastLevel.
-constexpr int32_t lastLevel = 5;
+// The game's own mazes: level1.txt … level5.txt of the data directory.
+constexpr int32_t shippedLevels = 5;
 
-// "level1.txt" … "level5.txt".
+// The mazes played, from level 1 to count: the data directory's own, or a player's set of them
+// in a folder of its own (--levels).
+struct LevelSet {
+    std::string folder; // "" for the data directory
+    int32_t count = shippedLevels;
+};
+extern LevelSet levelSet;
+
+// "level1.txt" … "level5.txt", in the set's folder.
 std::string levelFileName(int32_t level);
 
 // Reads a level file of 475 integers into the maze. A short or damaged file replaces the cells

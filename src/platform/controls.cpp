@@ -1,6 +1,8 @@
 // Reading the controls table: which command a key or pad button press gives.
 #include "platform/controls.h"
 
+#include <cstring>
+
 const Control& controlOf(Command command) {
     for (const Control& control : controls) {
         if (control.command == command) {
@@ -9,6 +11,15 @@ const Control& controlOf(Command command) {
     }
     // Every command has its row (the controls test checks it); the first stands in for none.
     return controls[0];
+}
+
+const Control* controlNamed(const char* name) {
+    for (const Control& control : controls) {
+        if (name != nullptr && std::strcmp(control.name, name) == 0) {
+            return &control;
+        }
+    }
+    return nullptr;
 }
 
 bool keyGives(Command command, const SDL_keysym& key) {

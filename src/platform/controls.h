@@ -37,6 +37,8 @@ constexpr int noButton = -1;
 
 struct Control {
     Command command;
+    // The command's name, as the page's on-screen buttons ask for it.
+    const char* name;
     // Where the command counts: in play, on the menus, or everywhere (quit, full screen).
     enum Where { InPlay, OnMenus, Everywhere } where;
     std::array<KeyBinding, 3> keys;
@@ -46,35 +48,49 @@ struct Control {
 inline constexpr Control controls[] = {
     // Walking is held, not pressed: the frame reads the arrow keys' state, and the pad's d-pad
     // and left stick hold a way just as they do.
-    {Command::WalkNorth, Control::InPlay, {{{SDLK_UP, false, "Arrow keys"}}}, {noButton, noButton}},
+    {Command::WalkNorth,
+     "walk north",
+     Control::InPlay,
+     {{{SDLK_UP, false, "Arrow keys"}}},
+     {noButton, noButton}},
     {Command::WalkSouth,
+     "walk south",
      Control::InPlay,
      {{{SDLK_DOWN, false, "Arrow keys"}}},
      {noButton, noButton}},
     {Command::WalkWest,
+     "walk west",
      Control::InPlay,
      {{{SDLK_LEFT, false, "Arrow keys"}}},
      {noButton, noButton}},
     {Command::WalkEast,
+     "walk east",
      Control::InPlay,
      {{{SDLK_RIGHT, false, "Arrow keys"}}},
      {noButton, noButton}},
-    {Command::Bomb, Control::InPlay, {{{SDLK_SPACE, false, "Space"}}}, {PadA, noButton}},
-    {Command::Warp, Control::InPlay, {{{SDLK_z, false, "Z"}}}, {PadB, noButton}},
-    {Command::GiveUp, Control::InPlay, {{{SDLK_k, false, "K"}}}, {PadBack, noButton}},
-    {Command::Pause, Control::InPlay, {{{SDLK_p, false, "P"}}}, {PadStart, noButton}},
+    {Command::Bomb, "bomb", Control::InPlay, {{{SDLK_SPACE, false, "Space"}}}, {PadA, noButton}},
+    {Command::Warp, "warp", Control::InPlay, {{{SDLK_z, false, "Z"}}}, {PadB, noButton}},
+    {Command::GiveUp, "give up", Control::InPlay, {{{SDLK_k, false, "K"}}}, {PadBack, noButton}},
+    {Command::Pause, "pause", Control::InPlay, {{{SDLK_p, false, "P"}}}, {PadStart, noButton}},
     {Command::Quit,
+     "quit",
      Control::Everywhere,
      {{{SDLK_ESCAPE, false, "Esc"}, {SDLK_q, false, "Q"}}},
      {noButton, noButton}},
     {Command::Confirm,
+     "confirm",
      Control::OnMenus,
      {{{SDLK_RETURN, false, "Enter"},
        {SDLK_KP_ENTER, false, "Enter"},
        {SDLK_SPACE, false, "Space"}}},
      {PadA, PadStart}},
-    {Command::ControlsPage, Control::OnMenus, {{{SDLK_c, false, "C"}}}, {PadY, noButton}},
+    {Command::ControlsPage,
+     "controls page",
+     Control::OnMenus,
+     {{{SDLK_c, false, "C"}}},
+     {PadY, noButton}},
     {Command::FullScreen,
+     "full screen",
      Control::Everywhere,
      {{{SDLK_F11, false, "F11"},
        {SDLK_RETURN, true, "Alt+Enter"},
@@ -84,6 +100,8 @@ inline constexpr Control controls[] = {
 
 // The table's row for a command.
 const Control& controlOf(Command command);
+// The row of the command of that name, or null.
+const Control* controlNamed(const char* name);
 
 // Whether a key press (with its modifiers) gives the command.
 bool keyGives(Command command, const SDL_keysym& key);

@@ -46,7 +46,7 @@ void FrontEnd::runGameOver() {
         presentScreenArea(area);
     }
     soundBank.stopMusic();
-    if (levelNumber >= 1 && levelNumber <= lastLevel) {
+    if (levelNumber >= 1 && levelNumber <= levelSet.count) {
         soundBank.playSound(MusicLevel1 + levelNumber - 1);
     }
 }

@@ -32,6 +32,8 @@ TEST_F(StartDirectory, RelativeDemoFilesAreTakenFromWhereTheCommandStarted) {
     EXPECT_TRUE(replay.pictures);
     EXPECT_EQ(parse({"--record", "demos/mine.demo"}).demoPath,
               "/home/player/games/demos/mine.demo");
+    EXPECT_EQ(parse({"--levels", "mazes", "--replay", "a.demo"}).levelsDir,
+              "/home/player/games/mazes");
     // A directory given with its slash gets no second one.
     setenv("TAMBERLO_START_DIR", "/", 1);
     EXPECT_EQ(parse({"--record", "mine.demo"}).demoPath, "/mine.demo");

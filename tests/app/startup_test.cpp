@@ -5,10 +5,12 @@
 #include "app/run_game.h"
 #include "app/state_hash.h"
 #include "maze/maze_drawing.h"
+#include "maze/maze_grid.h"
 #include "platform/video.h"
 #include "rules/contacts.h"
 #include "rules/level_setup.h"
 #include "support/game_fixture.h"
+#include "support/screen_checks.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -94,4 +96,16 @@ TEST_F(StartupTest, AMissingLevelFileEndsTheGameWithStatusOne) {
     EXPECT_EQ(scripted::script.presents, 1) << "a frame or a tally followed the intro";
     EXPECT_NE(report.find("level1.txt"), std::string::npos) << report;
     EXPECT_FALSE(soundBank.isOpen());
+}
+
+// A player's set of one maze: clearing it opens the victory screen (its effect), not a level 2.
+TEST_F(StartupTest, ASetOfOneMazeEndsInVictoryAfterIt) {
+    levelSet.count = 1;
+    levelNumber = 1;
+    ediblesLeft = 0;
+    scripted::queueQuit();
+    runFrameSteps();
+    levelSet = LevelSet{};
+    EXPECT_EQ(levelNumber, 1);
+    EXPECT_EQ(channelsPlaying(soundBank.effect(SfxYouWin)), 1);
 }

@@ -1,8 +1,8 @@
 // Fuzz target: any text through the game's level reader, and a text it reads as a sound level
 // through levelcheck's checks and its chase with the game's own enemies.
-#include "chase_report.h"
-#include "level_checks.h"
 #include "maze/level_text.h"
+#include "rules/chase_check.h"
+#include "rules/level_checks.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,6 @@
 // The controls table: every command has one row, no key or button gives two commands where both
-// count, and the controls page, the README and the manual page list exactly its keys and buttons.
+// count, and the controls page, the README and the manual page list exactly its keys and buttons,
+// and the page's touch buttons its commands.
 #include "platform/controls.h"
 
 #include <gtest/gtest.h>
@@ -166,4 +167,17 @@ TEST(Controls, TheReadmeTheManualAndTheControlsPageListTheTablesKeysAndButtons) 
             }
         }
     }
+
+    // The page's touch buttons name commands of play that a pad button gives.
+    std::set<std::string> touchCommands;
+    for (const auto& [name, rest] :
+         matches(fileText("web/index.html"), R"re(data-command="([^"]*)"())re")) {
+        const Control* control = controlNamed(name.c_str());
+        EXPECT_TRUE(control != nullptr && control->where == Control::InPlay &&
+                    control->padButtons[0] != noButton)
+            << name;
+        touchCommands.insert(name);
+    }
+    EXPECT_EQ(touchCommands, (std::set<std::string>{"bomb", "warp", "pause", "give up"}));
+    EXPECT_EQ(controlNamed("no such command"), nullptr);
 }

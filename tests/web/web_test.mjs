@@ -94,9 +94,18 @@ const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 // Opens the page at a window size, keeping every console line, every response and every
 // problem: a console error, an uncaught error, a failed request.
-async function open(query, width, height) {
+// With phone, the page is a phone's: a touch screen, a phone's browser name and pixel density.
+async function open(query, width, height, phone = false) {
   const page = await browser.newPage();
-  await page.setViewport({ width, height });
+  if (phone) {
+    await page.emulate({
+      userAgent: 'Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 (KHTML, like ' +
+        'Gecko) Chrome/156.0 Mobile Safari/537.36',
+      viewport: { width, height, deviceScaleFactor: 3, isMobile: true, hasTouch: true },
+    });
+  } else {
+    await page.setViewport({ width, height });
+  }
   const lines = [];
   const problems = [];
   page.on('console', (message) => {
@@ -255,6 +264,8 @@ async (t) => {
   const { box } = await pagePoint(page, 0, 0);
   const statusTexts = await inPage(page, () => window.statusTexts);
   const hidden = await inPage(page, () => document.getElementById('loading').hidden);
+  const noTouchControls = await inPage(page,
+    () => getComputedStyle(document.getElementById('touch-controls')).display === 'none');
   await waitFor('the late sounds', () => inPage(page, () => window.tamberloLateSounds), 30000);
   // Every late sound asked for after the first present and written into the game's files whole.
   const late = await inPage(page, (late) => late.map(([name, size]) => {
@@ -274,6 +285,7 @@ async (t) => {
     progress: statusTexts.some((text) =>
       new RegExp(`^Loading Tamberlo Adventure… \\d+ % of ${megabytes} MB$`).test(text)),
     loadingPanelHidden: hidden,
+    noTouchControls,
     lateList: listing.late.map(([name]) => name).sort(),
     lateAfterFirstPicture: late.every(Boolean),
     inPackage: listing.data.files.filter(([name]) => /^sounds\/|\.ttf$/.test(name))
@@ -283,7 +295,7 @@ async (t) => {
       'sounds/sfx/explode.wav', 'sounds/music/level1.ogg'].map((name) => encodings[name]),
     problems,
   }, {
-    fitted: [33, 0, 933, 700], progress: true, loadingPanelHidden: true,
+    fitted: [33, 0, 933, 700], progress: true, loadingPanelHidden: true, noTouchControls: true,
     lateList: sounds.sort(), lateAfterFirstPicture: true, inPackage: ['sounds/music/music.ogg'],
     fetchedTwice: [], encodings: ['br', 'br', 'br', 'br', 'identity'], problems: [],
   }, 'status texts: ' + JSON.stringify(statusTexts));
@@ -561,4 +573,127 @@ test("the autopilot's whole game replays in the page to the desktop's end", asyn
   assert.equal(desktop.stdout.split('\n')[0], replay, 'the desktop replay itself');
   assert.deepEqual({ replay: got.replay, status: got.status, problems: got.problems },
     { replay, status: 0, problems: [] });
+});
+
+// A region of the canvas as bytes, to be compared with itself later.
+function canvasRegion(page, [x, y, w, h]) {
+  return inPage(page, (x, y, w, h) => Array.from(document.getElementById('canvas')
+    .getContext('2d').getImageData(x, y, w, h).data).join(','), x, y, w, h);
+}
+
+const bombsDigit = [255, 0, 40, 30];
+const scoreDigits = [95, 0, 75, 30];
+
+test('on a phone, touch alone plays: a tap on PLAY, swipes that walk Tamberlo to dots and to a ' +
+  'bomb, the Bomb button, and buttons of a thumb\'s size beside the maze, never over it',
+async (t) => {
+  const { page, problems } = await open('', 390, 844, true);
+  await waitFor('the intro', () => introShown(page), 30000);
+  const play = await pagePoint(page, 85, 550);
+  await page.touchscreen.tap(play.x, play.y);
+  await waitFor('level 1', async () => (await likeness(page, 'play', mazeArea)) > 0.9, 10000);
+  const startScore = await canvasRegion(page, scoreDigits);
+  const noBomb = await canvasRegion(page, bombsDigit);
+
+  // Swipes of 60 CSS pixels over the picture: right, then up (taken at the first free turn),
+  // then left along the row of the bomb.
+  async function swipe(dx, dy) {
+    const from = await pagePoint(page, 400, 300);
+    await page.touchscreen.touchStart(from.x, from.y);
+    await page.touchscreen.touchMove(from.x + dx / 2, from.y + dy / 2);
+    await page.touchscreen.touchMove(from.x + dx, from.y + dy);
+    await page.touchscreen.touchEnd();
+  }
+  const start = await tamberlo(page);
+  await swipe(60, 0);
+  await waitFor('a dot eaten', async () => (await canvasRegion(page, scoreDigits)) !== startScore,
+    3000);
+  const right = await tamberlo(page);
+  await swipe(0, -60);
+  await sleep(700);
+  await swipe(-60, 0);
+  const carried = await eventually(async () => (await canvasRegion(page, bombsDigit)) !== noBomb,
+    3000);
+  await page.screenshot({ path: path.join(shots, 'web-phone-portrait.png') });
+
+  const layout = await inPage(page, () => {
+    const canvas = document.getElementById('canvas').getBoundingClientRect();
+    const buttons = [...document.querySelectorAll('#touch-controls button')].map((button) => {
+      const box = button.getBoundingClientRect();
+      const clear = box.top >= canvas.bottom || box.bottom <= canvas.top ||
+        box.left >= canvas.right || box.right <= canvas.left;
+      return { name: button.textContent, big: box.width >= 48 && box.height >= 48, clear,
+        onScreen: box.bottom <= innerHeight && box.right <= innerWidth };
+    });
+    return { canvas: [Math.round(canvas.width), Math.round(canvas.height)], buttons,
+      scrolls: document.scrollingElement.scrollHeight > innerHeight };
+  });
+  const bomb = await page.$('#touch-controls [data-command="bomb"]');
+  const named = (node) => [node.role === 'button' ? `${node.role} ${node.name}` : [],
+    ...(node.children || []).map(named)].flat(Infinity);
+  const names = named(await page.accessibility.snapshot());
+  const box = await bomb.boundingBox();
+  await page.touchscreen.tap(box.x + box.width / 2, box.y + box.height / 2);
+  const dropped = await eventually(async () => (await canvasRegion(page, bombsDigit)) === noBomb,
+    3000);
+  t.diagnostic('Tamberlo at ' + [start, right].map((at) => JSON.stringify(at)).join(', '));
+  assert.deepEqual({ walkedRight: right.x - start.x > 5, carried, dropped,
+    layout, names, problems }, {
+    walkedRight: true, carried: true, dropped: true,
+    layout: { canvas: [390, 293], scrolls: false, buttons: ['Bomb', 'Warp', 'Pause', 'Give up',
+      'Full screen'].map((name) => ({ name, big: true, clear: true, onScreen: true })) },
+    names: ['button Bomb', 'button Warp', 'button Pause', 'button Give up', 'button Full screen'],
+    problems: [] });
+
+  // Turned sideways, the picture keeps its 4:3 box and the buttons stand beside it.
+  await page.setViewport({ width: 844, height: 390, deviceScaleFactor: 3, isMobile: true,
+    hasTouch: true });
+  await sleep(300);
+  const landscape = await inPage(page, () => {
+    const canvas = document.getElementById('canvas').getBoundingClientRect();
+    const button = document.querySelector('#touch-controls button').getBoundingClientRect();
+    return { height: Math.round(canvas.height), beside: button.left >= canvas.right };
+  });
+  await page.screenshot({ path: path.join(shots, 'web-phone-landscape.png') });
+  assert.deepEqual(landscape, { height: 390, beside: true });
+  await page.close();
+});
+
+test('a page hidden or left during play pauses the game as P does, until P', async () => {
+  const { page, problems } = await open('', 800, 600);
+  await waitFor('the intro', () => introShown(page), 30000);
+  await page.keyboard.press('Enter');
+  await waitFor('level 1', async () => (await likeness(page, 'play', mazeArea)) > 0.9, 10000);
+  const paused = [];
+  // The browser's own events of a tab put behind another and of a window left for another.
+  const ways = {
+    hidden: () => {
+      Object.defineProperty(document, 'hidden', { value: true, configurable: true });
+      document.dispatchEvent(new Event('visibilitychange'));
+      delete document.hidden;
+      document.dispatchEvent(new Event('visibilitychange'));
+    },
+    blurred: () => {
+      window.dispatchEvent(new Event('blur'));
+      window.dispatchEvent(new Event('focus'));
+    },
+  };
+  for (const [way, leave] of Object.entries(ways)) {
+    await page.keyboard.down('ArrowLeft');
+    await sleep(300);
+    await inPage(page, leave);
+    await sleep(400);
+    const first = await canvasRegion(page, mazeArea);
+    await sleep(1500);
+    const still = (await canvasRegion(page, mazeArea)) === first;
+    await page.keyboard.up('ArrowLeft');
+    await page.keyboard.press('p');
+    await sleep(500);
+    const moving = (await canvasRegion(page, mazeArea)) !== first;
+    paused.push({ way, still, moving });
+  }
+  assert.deepEqual({ paused, problems }, { paused: [
+    { way: 'hidden', still: true, moving: true }, { way: 'blurred', still: true, moving: true }],
+  problems: [] });
+  await page.close();
 });

@@ -31,7 +31,7 @@ RunResult playWholeGame(int32_t frameLimit) {
     pressPointerAt(continueButtonX, continueButtonY);
     Controller controller;
     while (quitRequested == 0 && result.report.totalFrames() < frameLimit) {
-        if (ediblesLeft == 0 && levelNumber >= lastLevel) {
+        if (ediblesLeft == 0 && levelNumber >= levelSet.count) {
             // This frame opens the victory screen; the queued Escape closes it.
             pressKey(SDLK_ESCAPE);
             result.won = true;

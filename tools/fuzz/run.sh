@@ -1,32 +1,32 @@
 #!/usr/bin/env bash
 # Fuzzes one target with libFuzzer (clang, AddressSanitizer and UndefinedBehaviorSanitizer) for a
 # given time, starting from its corpus and adding what it finds there.
-#   tools/fuzz/run.sh level|image|demo SECONDS [BUILD_DIR]
+#   tools/fuzz/run.sh level|image|demo|code SECONDS [BUILD_DIR]
 # Needs clang and libclang-rt-14-dev, and a built game (./test) for the library's sources and
 # the pictures that seed the image target. Prints executions per second and in total.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-target=${1:?target: level, image or demo}
+target=${1:?target: level, image, demo or code}
 seconds=${2:?seconds}
 build=$(realpath "${3:-$root/build}")
 out="$build/fuzz"
 mkdir -p "$out"
 flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
-       -I"$root/src" -I"$root/tools/levelcheck" $(pkg-config --cflags sdl))
-libs=($(pkg-config --libs sdl SDL_image SDL_mixer SDL_ttf))
-# The whole game library: every floor but the program's own main.
+       -I"$root/src" $(pkg-config --cflags sdl))
+libs=($(pkg-config --libs sdl SDL_image SDL_mixer SDL_ttf zlib))
+# The whole game library as the desktop builds it: every floor but the program's own main and
+# the page's own files.
 sources=()
 for source in "$root"/src/*/*.cpp; do
-  [[ $source == */app/main.cpp ]] || sources+=("$source")
+  [[ $source == */app/main.cpp || $source == *_web.cpp ]] || sources+=("$source")
 done
 case "$target" in
-  level) extra=("$root"/tools/levelcheck/{chase_report,level_checks,level_problem,maze_reach}.cpp) ;;
-  image | demo) extra=() ;;
+  level | image | demo | code) extra=() ;;
   *) echo "unknown target $target" >&2; exit 2 ;;
 esac
 binary="$out/${target}_fuzz"
 # Built again whenever a source it is made of changed since.
-if [[ ! -x "$binary" || -n $(find "$root/src" "$root/tools/levelcheck" "$root/tests/fuzz" \
+if [[ ! -x "$binary" || -n $(find "$root/src" "$root/tests/fuzz" \
       -newer "$binary" -name '*.[ch]*' -print -quit) ]]; then
   nice -n 10 clang++ "${flags[@]}" "$root/tests/fuzz/${target}_fuzz.cpp" "${sources[@]}" \
     "${extra[@]}" "${libs[@]}" -o "$binary"

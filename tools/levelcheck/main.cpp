@@ -2,9 +2,9 @@
 // With --chase it also tells, for each enemy, where a standing player would escape it.
 // A level whose enemies the game's own movement does not bring to a standing player on two
 // cells in three is refused too.
-#include "chase_report.h"
-#include "level_checks.h"
 #include "maze/level_text.h"
+#include "rules/chase_check.h"
+#include "rules/playable.h"
 
 #include <fstream>
 #include <iostream>
@@ -46,26 +46,14 @@ int main(int argc, char** argv) {
         std::ostringstream text;
         text << file.rdbuf();
         const std::string name = baseName(path);
-        // The game's own reader: every fault it finds in the text is a problem.
-        const LevelText level = parseLevelText(text.str());
-        LevelProblems problems;
-        for (const LevelTextFault& fault : level.faults) {
-            problems.push_back(fault.cell < 0 ? problemOfLevel(fault.message)
-                                              : problemAt(fault.cell, fault.message));
-        }
-        if (problems.empty()) {
-            problems = checkLevel(level.cells);
-        }
-        if (problems.empty()) {
-            problems = checkChase(level.cells);
-        }
+        const LevelProblems problems = checkLevelText(text.str());
         for (const LevelProblem& problem : problems) {
             std::cout << describeProblem(name, problem) << "\n";
         }
         if (!problems.empty()) {
             status = exitUnplayable;
         } else if (chase) {
-            for (const ChaseCoverage& coverage : measureChase(level.cells)) {
+            for (const ChaseCoverage& coverage : measureChase(parseLevelText(text.str()).cells)) {
                 std::cout << name << ": " << describeCoverage(coverage) << "\n";
             }
         }

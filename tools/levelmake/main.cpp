@@ -1,5 +1,7 @@
 // levelmake MAP [LEVEL]: converts a level source map into a level file (or standard output).
-#include "map_convert.h"
+// levelmake --code MAP...: prints the share code of the maps, joined by ~ in their order.
+#include "maze/map_convert.h"
+#include "maze/share_code.h"
 
 #include <fstream>
 #include <iostream>
@@ -12,11 +14,40 @@ constexpr int exitConverted = 0;
 constexpr int exitRefused = 1;
 constexpr int exitUsage = 2;
 
+// The maps' code: each map's lines (a carriage return before a line's end dropped) must
+// convert, and go into the code as the lines of 25 characters each ended by "\n".
+int printCode(int argc, char** argv) {
+    std::string codes;
+    for (int arg = 2; arg < argc; ++arg) {
+        std::ifstream source(argv[arg]);
+        std::string text;
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(source, line);) {
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            lines.push_back(line);
+            text += line + "\n";
+        }
+        const MapConversion conversion = convertMap(lines);
+        if (!source.eof() || !conversion.errors.empty()) {
+            std::cerr << "levelmake: " << argv[arg] << " is no map that converts\n";
+            return exitRefused;
+        }
+        codes += (codes.empty() ? "" : "~") + mazeCode(text);
+    }
+    std::cout << codes << "\n";
+    return exitConverted;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 2 && std::string(argv[1]) == "--code") {
+        return printCode(argc, argv);
+    }
     if (argc < 2 || argc > 3) {
-        std::cerr << "usage: levelmake MAP [LEVEL]\n";
+        std::cerr << "usage: levelmake MAP [LEVEL]\n       levelmake --code MAP...\n";
         return exitUsage;
     }
     std::ifstream source(argv[1]);
