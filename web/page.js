@@ -174,7 +174,7 @@
         showProgress();
         while (pictures.length > 0 && pictures[0][2] <= received.data) {
           const [, start, end] = pictures.shift();
-          decodings.push(decodePicture(bytes.subarray(start, end)).catch(() => {}));
+          decodings.push(decodePicture(bytes.subarray(start, end)));
         }
       }
       if (received.data !== bytes.length) throw new Error('the game\'s data came incomplete');
@@ -197,35 +197,72 @@
 
   // The game hands each picture's bytes to stb_image (the browser's SDL calls it as
   // Module._stbi_load_from_memory) and copies the pixels it gives into a canvas, one by one for
-  // a picture without alpha. The browser decodes pictures away from the page's thread: the page
-  // has it decode every PNG of the package while the code compiles, and gives the game those
-  // pixels, as red, green, blue and alpha bytes, when it asks for the very same bytes. A
-  // picture not decoded so, or with see-through pixels (a canvas would round their colours),
-  // goes to stb_image as before.
-  const decoded = new Map();
-  async function decodePicture(file) {
-    const bitmap = await createImageBitmap(new Blob([file], { type: 'image/png' }),
-      { premultiplyAlpha: 'none', colorSpaceConversion: 'none' });
-    const context = new OffscreenCanvas(bitmap.width, bitmap.height)
-      .getContext('2d', { willReadFrequently: true });
-    context.drawImage(bitmap, 0, 0);
-    const pixels = context.getImageData(0, 0, bitmap.width, bitmap.height).data;
-    for (let alpha = 3; alpha < pixels.length; alpha += 4) {
-      if (pixels[alpha] !== 255) return;
-    }
-    const alike = decoded.get(file.length) || [];
-    alike.push({ file, pixels, width: bitmap.width, height: bitmap.height });
-    decoded.set(file.length, alike);
-  }
-  const pictures = data.then(() => Promise.all(decodings));
-  function decodedPicture(pointer, length) {
-    const bytes = Module.HEAPU8.subarray(pointer, pointer + length);
-    return (decoded.get(length) || []).find(({ file }) => {
-      for (let i = 0; i < length; i++) {
-        if (file[i] !== bytes[i]) return false;
+  // a picture without alpha. The browser decodes pictures in a worker of the page instead, every
+  // PNG of the package while the code compiles, and the page gives the game those pixels, as
+  // red, green, blue and alpha bytes, when it asks for the very same bytes. A picture not
+  // decoded so, or with see-through pixels (a canvas would round their colours), goes to
+  // stb_image as before.
+  function pictureDecoder() {
+    onmessage = async ({ data: { number, file } }) => {
+      try {
+        const bitmap = await createImageBitmap(new Blob([file], { type: 'image/png' }),
+          { premultiplyAlpha: 'none', colorSpaceConversion: 'none' });
+        const context = new OffscreenCanvas(bitmap.width, bitmap.height)
+          .getContext('2d', { willReadFrequently: true });
+        context.drawImage(bitmap, 0, 0);
+        const { data: pixels, width, height } = context.getImageData(0, 0, bitmap.width,
+          bitmap.height);
+        for (let alpha = 3; alpha < pixels.length; alpha += 4) {
+          if (pixels[alpha] !== 255) throw new Error('see-through');
+        }
+        postMessage({ number, pixels, width, height }, [pixels.buffer]);
+      } catch {
+        postMessage({ number });
       }
-      return true;
+    };
+  }
+  const decoded = new Map();
+  const waiting = [];
+  let decoder = null;
+  function decodePicture(file) {
+    if (!decoder) {
+      decoder = new Worker(URL.createObjectURL(new Blob([`(${pictureDecoder})()`],
+        { type: 'text/javascript' })));
+      decoder.onmessage = ({ data: { number, pixels, width, height } }) => {
+        if (pixels) {
+          const alike = decoded.get(waiting[number].file.length) || [];
+          alike.push({ file: waiting[number].file, pixels, width, height });
+          decoded.set(waiting[number].file.length, alike);
+        }
+        waiting[number].done();
+      };
+    }
+    return new Promise((done) => {
+      waiting.push({ file: file.slice(), done });
+      // A copy of the picture's bytes alone: a part of the package would take all of it along.
+      const copy = file.slice();
+      decoder.postMessage({ number: waiting.length - 1, file: copy }, [copy.buffer]);
     });
+  }
+  const pictures = data.then(() => Promise.all(decodings))
+    .then(() => decoder && decoder.terminate());
+  // The same bytes, compared four at a time where both start on a multiple of four (the game's
+  // memory always does, and the page's copies of the pictures start at 0).
+  function sameBytes(ours, pointer) {
+    const theirs = Module.HEAPU8.subarray(pointer, pointer + ours.length);
+    const words = pointer % 4 === 0 ? ours.length >> 2 : 0;
+    const ourWords = new Uint32Array(ours.buffer, ours.byteOffset, words);
+    const theirWords = new Uint32Array(theirs.buffer, theirs.byteOffset, words);
+    for (let i = 0; i < words; i++) {
+      if (ourWords[i] !== theirWords[i]) return false;
+    }
+    for (let i = words * 4; i < ours.length; i++) {
+      if (ours[i] !== theirs[i]) return false;
+    }
+    return true;
+  }
+  function decodedPicture(pointer, length) {
+    return (decoded.get(length) || []).find(({ file }) => sameBytes(file, pointer));
   }
   function takePicturesDecoded() {
     const stbLoad = Module._stbi_load_from_memory;
