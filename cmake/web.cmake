@@ -1,11 +1,8 @@
 # The web build (emcmake cmake ...): the same game library and main, compiled to WebAssembly
-# with the browser's SDL, into tamberlo-adventure.js, .wasm and .data (the run directory's
-# files, which the page loads before the game starts). The data comes from a desktop build:
-# TAMBERLO_WEB_DATA names the folder to pack (scripts/web-site.sh assembles it).
-set(TAMBERLO_WEB_DATA "" CACHE PATH "The run directory's data files to pack into the page")
-if(NOT TAMBERLO_WEB_DATA)
-  message(FATAL_ERROR "TAMBERLO_WEB_DATA must name the data folder to pack")
-endif()
+# with the browser's SDL, into tamberlo-adventure.js and .wasm. The game's data files are not
+# linked in: scripts/web-site.sh packs them, and the page fetches them beside the code and writes
+# them into the game's files before main runs (the sounds not needed for the first picture after
+# it).
 
 add_compile_options(-Wall -Wextra -fexceptions)
 if(TAMBERLO_WERROR)
@@ -22,10 +19,11 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/src/app/command_line.cpp PROPERT
   COMPILE_DEFINITIONS TAMBERLO_VERSION="${PROJECT_VERSION}")
 # ASYNCIFY lets the game's frame loop sleep in SDL_Delay while the page goes on; exceptions
 # carry a replay that leaves its demo back to the game; stb_image decodes the pictures from
-# their bytes as the game reads them; the exit is reported to the page.
+# their bytes as the game reads them; the exit is reported to the page, which also holds the
+# game's start back until its files are written (a run dependency).
 target_link_options(tamberlo-adventure PRIVATE
   -fexceptions -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sSTB_IMAGE=1 -sALLOW_MEMORY_GROWTH=1
-  -sEXIT_RUNTIME=1 -sFORCE_FILESYSTEM=1 "-sEXPORTED_RUNTIME_METHODS=['FS','callMain','ccall']"
-  "-sEXPORTED_FUNCTIONS=['_main','_malloc','_free','_stbi_load','_stbi_load_from_memory','_stbi_image_free']"
-  --preload-file ${TAMBERLO_WEB_DATA}@/)
+  -sEXIT_RUNTIME=1 -sFORCE_FILESYSTEM=1
+  "-sEXPORTED_RUNTIME_METHODS=['FS','callMain','ccall','addRunDependency','removeRunDependency']"
+  "-sEXPORTED_FUNCTIONS=['_main','_malloc','_free','_stbi_load','_stbi_load_from_memory','_stbi_image_free']")
 set_target_properties(tamberlo-adventure PROPERTIES SUFFIX ".js")

@@ -1,28 +1,22 @@
-// A static file server for the tests: the site's files with their types and lengths (the page
-// shows the data's download progress from the length), on a free port of 127.0.0.1.
-import fs from 'node:fs';
-import http from 'node:http';
+// The tests serve the site with the server ./play --web runs (scripts/web-serve.sh): types,
+// lengths, the precompressed files and validators as a static host sends them.
+import { spawn } from 'node:child_process';
 import path from 'node:path';
+import { fileURLToPath } from 'node:url';
 
-const types = {
-  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm', '.ttf': 'font/ttf', '.png': 'image/png',
-};
+const script = path.resolve(path.dirname(fileURLToPath(import.meta.url)),
+  '../../scripts/web-serve.sh');
 
+// Serves a folder; gives its address and a close() that stops the server at once.
 export function serve(root) {
-  const server = http.createServer((request, response) => {
-    const name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
-    const file = path.join(root, path.normalize(name === '/' ? '/index.html' : name));
-    const stat = file.startsWith(root + path.sep) && fs.existsSync(file) && fs.statSync(file);
-    if (!stat || !stat.isFile()) {
-      response.writeHead(404).end();
-      return;
-    }
-    response.writeHead(200, {
-      'Content-Type': types[path.extname(file)] || 'application/octet-stream',
-      'Content-Length': stat.size,
+  return new Promise((resolve, reject) => {
+    const server = spawn(script, [root], { stdio: ['ignore', 'pipe', 'inherit'] });
+    let said = '';
+    server.stdout.on('data', (chunk) => {
+      said += chunk;
+      const address = /http:\/\/127\.0\.0\.1:\d+\//.exec(said);
+      if (address) resolve({ url: address[0], close: () => server.kill() });
     });
-    fs.createReadStream(file).pipe(response);
+    server.on('exit', (status) => reject(new Error('web-serve.sh ended: ' + status)));
   });
-  return new Promise((resolve) => server.listen(0, '127.0.0.1', () => resolve(server)));
 }

@@ -5,10 +5,13 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { spawn } from 'node:child_process';
+import crypto from 'node:crypto';
 import fs from 'node:fs';
+import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import zlib from 'node:zlib';
 import puppeteer from 'puppeteer-core';
 import { serve } from './static_server.mjs';
 
@@ -72,7 +75,7 @@ before(async () => {
   fs.mkdirSync(shots, { recursive: true });
   desktopRun = desktopReplay();
   server = await serve(copy);
-  base = `http://127.0.0.1:${server.address().port}/`;
+  base = server.url;
   // Over a pipe the browser ends with this program, however it ends.
   // Shared memory may be small in a container: the browser keeps its buffers in /tmp instead.
   browser = await puppeteer.launch({
@@ -89,8 +92,8 @@ after(async () => {
 
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// Opens the page at a window size, keeping every console line and every problem: a console
-// error, an uncaught error, a failed request.
+// Opens the page at a window size, keeping every console line, every response and every
+// problem: a console error, an uncaught error, a failed request.
 // With phone, the page is a phone's: a touch screen, a phone's browser name and pixel density.
 async function open(query, width, height, phone = false) {
   const page = await browser.newPage();
@@ -111,17 +114,19 @@ async function open(query, width, height, phone = false) {
   });
   page.on('pageerror', (error) => problems.push('page error: ' + error.message));
   page.on('requestfailed', (request) => problems.push('request failed: ' + request.url()));
+  const responses = [];
   page.on('response', (response) => {
     if (response.status() >= 400) problems.push(`HTTP ${response.status()}: ${response.url()}`);
+    responses.push({ name: response.url().slice(base.length),
+      encoding: response.headers()['content-encoding'] || 'identity' });
   });
   // What the page showed while loading, and every sound the browser was asked to play.
   await page.evaluateOnNewDocument(() => {
     window.statusTexts = [];
     new MutationObserver(() => {
-      const status = document.getElementById('status');
-      if (status && window.statusTexts.at(-1) !== status.textContent) {
-        window.statusTexts.push(status.textContent);
-      }
+      const panel = document.getElementById('loading');
+      const text = panel && [...panel.querySelectorAll('p')].map((p) => p.textContent).join(' ');
+      if (text && window.statusTexts.at(-1) !== text) window.statusTexts.push(text);
     }).observe(document, { subtree: true, childList: true, characterData: true });
     // The game's SDL takes its keys from the document.
     window.keysAtDocument = [];
@@ -135,7 +140,7 @@ async function open(query, width, height, phone = false) {
     };
   });
   await page.goto(base + query);
-  return { page, lines, problems };
+  return { page, lines, problems, responses };
 }
 
 // Runs a function in the page as a script of its own would, with its arguments as JSON:
@@ -245,35 +250,64 @@ async function introShown(page) {
   return (await likeness(page, 'intro', introArea)) > 0.9;
 }
 
-test('the page shows its loading progress, then the intro as on the desktop, fitted and centred',
-  async (t) => {
-    const { page, problems } = await open('', 1000, 700);
-    await waitFor('the intro', () => introShown(page), 30000);
-    const shownAt = await inPage(page, () => performance.now());
-    t.diagnostic(`first intro picture ${(shownAt / 1000).toFixed(2)} s after the page was opened`);
-    await page.screenshot({ path: path.join(shots, 'web-intro.png') });
-    const { box } = await pagePoint(page, 0, 0);
-    const statusTexts = await inPage(page, () => window.statusTexts);
-    const hidden = await inPage(page, () => document.getElementById('loading').hidden);
-    const noTouchControls = await inPage(page,
-      () => getComputedStyle(document.getElementById('touch-controls')).display === 'none');
-    assert.deepEqual({
-      fitted: [Math.round(box.left), Math.round(box.top), Math.round(box.width), box.height],
-      progress: statusTexts.some((text) => /\d+ % of \d+\.\d MB/.test(text)),
-      loadingPanelHidden: hidden,
-      noTouchControls,
-      problems,
-    }, { fitted: [33, 0, 933, 700], progress: true, loadingPanelHidden: true,
-      noTouchControls: true, problems: [] },
-    'status texts: ' + JSON.stringify(statusTexts));
-    await page.close();
-  });
+const listing = JSON.parse(fs.readFileSync(path.join(siteDir, 'site-files.json'), 'utf8'));
+const sizeOf = (name) => fs.statSync(path.join(siteDir, name)).size;
+
+test('the page asks for what the intro needs, shows its progress in the MB it fetches, then the ' +
+  'intro as on the desktop, fitted and centred; the other sounds come after it, each file once',
+async (t) => {
+  const { page, problems, responses } = await open('', 1000, 700);
+  await waitFor('the intro', () => introShown(page), 30000);
+  const shownAt = await inPage(page, () => performance.now());
+  t.diagnostic(`first intro picture ${(shownAt / 1000).toFixed(2)} s after the page was opened`);
+  await page.screenshot({ path: path.join(shots, 'web-intro.png') });
+  const { box } = await pagePoint(page, 0, 0);
+  const statusTexts = await inPage(page, () => window.statusTexts);
+  const hidden = await inPage(page, () => document.getElementById('loading').hidden);
+  const noTouchControls = await inPage(page,
+    () => getComputedStyle(document.getElementById('touch-controls')).display === 'none');
+  await waitFor('the late sounds', () => inPage(page, () => window.tamberloLateSounds), 30000);
+  // Every late sound asked for after the first present and written into the game's files whole.
+  const late = await inPage(page, (late) => late.map(([name, size]) => {
+    const asked = performance.getEntriesByName(new URL(name, location.href).href)[0];
+    return asked.startTime > window.tamberloFirstPicture && Module.FS.stat('/' + name).size === size;
+  }), listing.late);
+  const names = responses.map((response) => response.name);
+  const encodings = Object.fromEntries(responses.map(({ name, encoding }) => [name, encoding]));
+  // The effects and every track but the intro's come late, the fonts are the page's own.
+  const sounds = fs.readdirSync(path.join(gameDir, 'sounds/sfx')).map((n) => 'sounds/sfx/' + n)
+    .concat(fs.readdirSync(path.join(gameDir, 'sounds/music')).filter((n) => n !== 'music.mid')
+      .map((n) => 'sounds/music/' + n.replace(/\.mid$/, '.ogg')));
+  const megabytes = ((sizeOf('tamberlo-adventure.wasm.br') + sizeOf('tamberlo-adventure.data.br'))
+    / 1e6).toFixed(1);
+  assert.deepEqual({
+    fitted: [Math.round(box.left), Math.round(box.top), Math.round(box.width), box.height],
+    progress: statusTexts.some((text) =>
+      new RegExp(`^Loading Tamberlo Adventure… \\d+ % of ${megabytes} MB$`).test(text)),
+    loadingPanelHidden: hidden,
+    noTouchControls,
+    lateList: listing.late.map(([name]) => name).sort(),
+    lateAfterFirstPicture: late.every(Boolean),
+    inPackage: listing.data.files.filter(([name]) => /^sounds\/|\.ttf$/.test(name))
+      .map(([name]) => name),
+    fetchedTwice: names.filter((name, i) => names.indexOf(name) !== i),
+    encodings: ['tamberlo-adventure.wasm', 'tamberlo-adventure.data', 'tamberlo-adventure.js',
+      'sounds/sfx/explode.wav', 'sounds/music/level1.ogg'].map((name) => encodings[name]),
+    problems,
+  }, {
+    fitted: [33, 0, 933, 700], progress: true, loadingPanelHidden: true, noTouchControls: true,
+    lateList: sounds.sort(), lateAfterFirstPicture: true, inPackage: ['sounds/music/music.ogg'],
+    fetchedTwice: [], encodings: ['br', 'br', 'br', 'br', 'identity'], problems: [],
+  }, 'status texts: ' + JSON.stringify(statusTexts));
+  await page.close();
+});
 
 test('sound waits for the first key; Alt+Enter and F11 switch full screen and never reach the game',
   async () => {
     const { page, problems } = await open('', 800, 600);
     await waitFor('the intro', () => introShown(page), 30000);
-    // Every effect and the intro's track have been decoded from the bytes in the game's files.
+    await waitFor('the late sounds', () => inPage(page, () => window.tamberloLateSounds), 30000);
+    // Every effect and every track have been decoded from the bytes in the game's files.
     await waitFor('the sounds to be decoded', () => inPage(page, () => SDL.audios.every(
       (sound) => !sound || !sound.webAudio || sound.webAudio.decodedBuffer)), 10000);
     const decoded = await inPage(page, () => SDL.audios.filter(
@@ -361,6 +395,143 @@ test('a click on PLAY in a larger window starts level 1 with its status line and
   await Promise.all([page.waitForNavigation(), page.click('#again')]);
   await waitFor('the intro after playing again', () => introShown(page), 30000);
   await page.close();
+});
+
+// One request to the test server as a client that takes ENCODING gives: the status, the headers
+// that matter and the body as it came.
+function get(name, headers) {
+  return new Promise((resolve, reject) => {
+    http.get(base + name, { headers }, (response) => {
+      const chunks = [];
+      response.on('data', (chunk) => chunks.push(chunk));
+      response.on('end', () => resolve({ status: response.statusCode,
+        type: response.headers['content-type'], encoding: response.headers['content-encoding'],
+        length: Number(response.headers['content-length']), vary: response.headers.vary,
+        tag: response.headers.etag, body: Buffer.concat(chunks) }));
+    }).on('error', reject);
+  });
+}
+
+test('the server sends the precompressed file the browser takes, with its type and length, ' +
+  'and "not modified" for a copy the browser holds', async () => {
+  const file = 'tamberlo-adventure.wasm';
+  const raw = fs.readFileSync(path.join(siteDir, file));
+  const seen = {};
+  for (const accept of ['gzip, deflate, br', 'gzip', 'br;q=0, gzip', 'identity', 'br;q=0.5']) {
+    const got = await get(file, { 'Accept-Encoding': accept });
+    const body = { br: zlib.brotliDecompressSync, gzip: zlib.gunzipSync }[got.encoding];
+    seen[accept] = [got.encoding || 'identity', got.type, got.length === got.body.length,
+      (body ? body(got.body) : got.body).equals(raw), got.vary];
+  }
+  const both = ['application/wasm', true, true, 'Accept-Encoding'];
+  const first = await get(file, { 'Accept-Encoding': 'br' });
+  const again = await get(file, { 'Accept-Encoding': 'br', 'If-None-Match': first.tag });
+  const track = await get('sounds/music/level1.ogg', { 'Accept-Encoding': 'br, gzip' });
+  assert.deepEqual({ seen, again: [again.status, again.body.length],
+    track: [track.encoding, track.type, track.vary, track.length] }, {
+    seen: { 'gzip, deflate, br': ['br', ...both], gzip: ['gzip', ...both],
+      'br;q=0, gzip': ['gzip', ...both], identity: ['identity', ...both],
+      'br;q=0.5': ['br', ...both] },
+    again: [304, 0],
+    track: [undefined, 'audio/ogg', undefined, sizeOf('sounds/music/level1.ogg')],
+  });
+});
+
+// Rewrites the test copy's service worker as a new build's: its name, and the hash it gives for
+// one file.
+function newBuild(site, name, file, integrity) {
+  const worker = path.join(site, 'sw.js');
+  const text = fs.readFileSync(worker, 'utf8').replace(/const build = '[^']*';/,
+    `const build = '${name}';`);
+  const files = JSON.parse(/const files = (.*);/.exec(text)[1])
+    .map(([entry, hash]) => [entry, entry === file ? integrity : hash]);
+  fs.writeFileSync(worker, text.replace(/const files = .*;/,
+    () => `const files = ${JSON.stringify(files)};`));
+  for (const encoding of ['br', 'gz']) fs.rmSync(worker + '.' + encoding, { force: true });
+}
+
+const sha256 = (bytes) => 'sha256-' + crypto.createHash('sha256').update(bytes).digest('base64');
+
+test('after one visit the site is kept whole and installable, a new build replaces it whole or ' +
+  'not at all, and with no server the game opens and plays level 1', async () => {
+  // A site of its own on a server of its own (another origin, which the service worker of the
+  // other tests' does not reach), stopped before the game is played.
+  const site = fs.mkdtempSync(path.join(os.tmpdir(), 'tamberlo-offline-'));
+  fs.cpSync(siteDir, site, { recursive: true });
+  const own = await serve(site);
+  const savedBase = base;
+  base = own.url;
+  const { page, problems } = await open('', 1000, 700);
+  try {
+    // The caches the site keeps: each one's name, its number of files and its copy's icon length.
+    const cached = () => inPage(page, async () => {
+      const names = await caches.keys();
+      return Promise.all(names.map(async (name) => {
+        const cache = await caches.open(name);
+        const icon = await cache.match('icon.png');
+        return [name, (await cache.keys()).length, icon && (await icon.arrayBuffer()).byteLength];
+      }));
+    });
+    await waitFor('the service worker', () => inPage(page, async () =>
+      (await navigator.serviceWorker.getRegistration())?.active?.state === 'activated'), 60000);
+    const build = /const build = '(\w+)'/.exec(fs.readFileSync(path.join(site, 'sw.js'), 'utf8'))[1];
+    const kept = await cached();
+    const session = await page.target().createCDPSession();
+    const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
+    const { errors: manifestErrors } = await session.send('Page.getAppManifest');
+    const { result: window } = await session.send('Runtime.evaluate', { expression: 'window' });
+    const { listeners } = await session.send('DOMDebugger.getEventListeners',
+      { objectId: window.objectId });
+
+    // A build whose file does not match its hash (the server changed meanwhile) is refused.
+    const icon = fs.readFileSync(path.join(site, 'icon.png'));
+    const newIcon = Buffer.concat([icon, Buffer.from('another build')]);
+    fs.writeFileSync(path.join(site, 'icon.png'), newIcon);
+    newBuild(site, 'mixed', 'icon.png', sha256(icon));
+    const refused = await inPage(page, async () => {
+      const registration = await navigator.serviceWorker.getRegistration();
+      await registration.update();
+      const worker = registration.installing;
+      while (worker && worker.state !== 'redundant') {
+        await new Promise((resolve) => setTimeout(resolve, 50));
+      }
+      return worker?.state;
+    });
+    const afterRefusal = await cached();
+    // A whole new build takes over once the page holds all its files, and the old one goes.
+    newBuild(site, 'next', 'icon.png', sha256(newIcon));
+    await page.reload();
+    await waitFor('the next build alone', async () =>
+      (await cached()).map(([name]) => name).join() === 'tamberlo-next', 60000);
+    const replaced = await cached();
+
+    own.close();
+    await page.setOfflineMode(true);
+    await page.reload();
+    await waitFor('the intro offline', () => introShown(page), 30000);
+    await page.keyboard.press('Enter');
+    await waitFor('level 1 offline', async () => (await likeness(page, 'play', mazeArea)) > 0.9,
+      10000);
+    const music = await eventually(() => inPage(page,
+      () => window.soundsStarted.some((seconds) => seconds > 20)), 10000);
+    const fileCount = JSON.parse(/const files = (.*);/.exec(
+      fs.readFileSync(path.join(site, 'sw.js'), 'utf8'))[1]).length;
+    assert.deepEqual({
+      kept, installabilityErrors, manifestErrors,
+      unloadListeners: listeners.filter((listener) => listener.type === 'unload').length,
+      refused, afterRefusal, replaced, music, problems,
+    }, {
+      kept: [[`tamberlo-${build}`, fileCount, icon.length]], installabilityErrors: [],
+      manifestErrors: [], unloadListeners: 0, refused: 'redundant',
+      afterRefusal: [[`tamberlo-${build}`, fileCount, icon.length]],
+      replaced: [['tamberlo-next', fileCount, newIcon.length]], music: true, problems: [],
+    });
+  } finally {
+    base = savedBase;
+    own.close();
+    await page.close();
+    fs.rmSync(site, { recursive: true, force: true });
+  }
 });
 
 // Replays a demo of the test copy in the page; gives its printed lines and how long it took.

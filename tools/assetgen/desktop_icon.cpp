@@ -1,4 +1,4 @@
-// Desktop icons: the window icon's badge redrawn at each size, with an alpha channel so the
+// Desktop and web icons: the window icon's badge redrawn at each size, with an alpha channel so the
 // badge sits round on any menu background.
 #include "desktop_icon.h"
 
@@ -66,15 +66,24 @@ void writeRgbaPng(const Image& plate, const Image& img, const Inside& disc,
     }
 }
 
+void writeIcon(const Palette& pal, int size, const std::string& path) {
+    const double radius = size / 2.0;
+    const Inside disc = ellipse(radius, radius, radius - 0.5, radius - 0.5);
+    const Image plate = badge(pal, size, disc);
+    writeRgbaPng(plate, withHead(pal, plate), disc, path);
+}
+
 } // namespace
 
 void writeDesktopIcons(const Palette& pal, const std::string& dir, const std::string& name) {
     for (int size : desktopIconSizes) {
-        const double radius = size / 2.0;
-        const Inside disc = ellipse(radius, radius, radius - 0.5, radius - 0.5);
         const std::string px = std::to_string(size);
-        const Image plate = badge(pal, size, disc);
-        writeRgbaPng(plate, withHead(pal, plate), disc,
-                     dir + "/hicolor/" + px + "x" + px + "/apps/" + name + ".png");
+        writeIcon(pal, size, dir + "/hicolor/" + px + "x" + px + "/apps/" + name + ".png");
+    }
+}
+
+void writeWebIcons(const Palette& pal, const std::string& dir) {
+    for (int size : webIconSizes) {
+        writeIcon(pal, size, dir + "/web/icon-" + std::to_string(size) + ".png");
     }
 }

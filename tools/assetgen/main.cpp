@@ -152,6 +152,7 @@ int main(int argc, char** argv) {
         writeMusic(audio, out);
         if (argc == 5) {
             writeDesktopIcons(pal, argv[4], "tamberlo-adventure");
+            writeWebIcons(pal, argv[4]);
         }
     } catch (const std::exception& e) {
         std::fprintf(stderr, "assetgen: %s\n", e.what());
