@@ -1,6 +1,7 @@
 // The page around the game: loading the game and its files (the late sounds after the first
 // picture), keeping the site for playing offline, sound after the first gesture, full screen,
-// replays of demos (index.html?replay=NAME), and the end of the game.
+// replays of demos (index.html?replay=NAME), a player's own mazes from a link
+// (index.html#mazes=CODE~CODE...), and the end of the game.
 'use strict';
 
 (function () {
@@ -96,7 +97,10 @@
     endedText.textContent = text;
     ended.hidden = false;
   }
-  document.getElementById('again').addEventListener('click', () => location.reload());
+  // Once a link's mazes were refused, the button offers the game's own instead.
+  let ownMazesNext = false;
+  document.getElementById('again').addEventListener('click',
+    () => (ownMazesNext ? location.replace(location.pathname) : location.reload()));
 
   function fail(error) {
     console.error(String(error));
@@ -104,6 +108,10 @@
   }
 
   const replay = new URLSearchParams(location.search).get('replay');
+  // A link to a player's own mazes, index.html#mazes=CODE~CODE..., plays them as a set: the
+  // game checks them as it checks any set, and says why it cannot play them.
+  const mazes = new URLSearchParams(location.hash.slice(1)).get('mazes');
+  const gameErrors = [];
   let gameEnded = false;
 
   // The progress counts the bytes of the code and the data the game waits for as they come
@@ -337,9 +345,12 @@
 
   const Module = {
     canvas: canvas,
-    arguments: replay ? ['--replay', replay, '--pictures'] : [],
+    arguments: replay ? ['--replay', replay, '--pictures'] : mazes ? ['--maze', mazes] : [],
     print: (text) => console.log(text),
-    printErr: (text) => console.error(text),
+    printErr: (text) => {
+      gameErrors.push(text.replace(/^tamberlo-adventure: /, ''));
+      console.error(text);
+    },
     // Emscripten says 'Running...' as main is about to run, then '': the loading panel goes.
     setStatus: (text) => {
       if (!text) {
@@ -382,6 +393,10 @@
       if (replay) {
         document.getElementById('again').textContent = 'Replay again';
         showEnd('The replay of ' + replay + ' ended (status ' + status + ').');
+      } else if (mazes && status === 1) {
+        document.getElementById('again').textContent = "Play the game's own mazes";
+        ownMazesNext = true;
+        showEnd('These mazes cannot be played: ' + gameErrors.join('; '));
       } else {
         showEnd(status === 0 ? 'You left Tamberlo Adventure. Thanks for playing!'
           : 'Tamberlo Adventure stopped (status ' + status + ').');

@@ -697,3 +697,42 @@ test('a page hidden or left during play pauses the game as P does, until P', asy
   problems: [] });
   await page.close();
 });
+
+// Share codes made here by node's own zlib from the maps of the game's mazes.
+function mazeCode(level) {
+  const map = fs.readFileSync(path.join(repo, `data/levels/src/level${level}.map`));
+  return 'T1.' + zlib.deflateRawSync(map, { level: 9 }).toString('base64url');
+}
+
+test("a link's maze plays as the desktop's same maze, and a damaged one is refused with its " +
+  "reason and an offer of the game's own mazes", async () => {
+  const { page, problems } = await open('#mazes=' + mazeCode(1), 800, 600);
+  await waitFor('the intro', () => introShown(page), 30000);
+  await page.keyboard.press('Enter');
+  await waitFor('the maze of the link',
+    async () => (await likeness(page, 'play', mazeArea)) > 0.9, 10000);
+  await page.close();
+  // The link's mazes in their order: level 2's maze first is no level 1.
+  const other = await open('#mazes=' + mazeCode(2) + '~' + mazeCode(1), 800, 600);
+  await waitFor('the intro', () => introShown(other.page), 30000);
+  await other.page.keyboard.press('Enter');
+  await waitFor('the first maze', async () => !(await introShown(other.page)), 10000);
+  await sleep(500);
+  const secondFirst = await likeness(other.page, 'play', mazeArea);
+  await other.page.close();
+  assert.ok(secondFirst < 0.8, `level 2's maze first looks like level 1's (${secondFirst})`);
+
+  const refused = await open('#mazes=' + mazeCode(2).slice(0, 40), 800, 600);
+  await waitFor('the refusal',
+    () => inPage(refused.page, () => !document.getElementById('ended').hidden), 30000);
+  const shown = await inPage(refused.page, () => ({
+    text: document.getElementById('ended-text').textContent,
+    button: document.getElementById('again').textContent }));
+  await Promise.all([refused.page.waitForNavigation(), refused.page.click('#again')]);
+  const own = await inPage(refused.page, () => location.hash);
+  await waitFor("the game's own intro", () => introShown(refused.page), 30000);
+  await refused.page.close();
+  assert.deepEqual({ problems, shown, own }, { problems: [], shown: {
+    text: 'These mazes cannot be played: maze 1: the code is damaged or cut short',
+    button: "Play the game's own mazes" }, own: '' });
+});
