@@ -163,11 +163,12 @@
   const fetchAfterPaint = (url) => painted.then(() => fetchOk(url));
   const wasm = fetchAfterPaint('tamberlo-adventure.wasm')
     .then((response) => counting(response, 'wasm'));
-  const site = fetchAfterPaint('site-files.json').then((response) => response.json()).then((listing) => {
-    sizes = { wasm: listing.wasm.size, data: listing.data.size };
-    showProgress();
-    return listing;
-  });
+  const site = fetchAfterPaint('site-files.json').then((response) => response.json())
+    .then((listing) => {
+      sizes = { wasm: listing.wasm.size, data: listing.data.size };
+      showProgress();
+      return listing;
+    });
   // The package is read as it comes, and each picture decoded as soon as it is in (below).
   const decodings = [];
   const data = Promise.all([fetchAfterPaint('tamberlo-adventure.data'), site])
