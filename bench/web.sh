@@ -31,7 +31,7 @@ mkdir -p "$work"
 "$root/scripts/web-serve.sh" "$site" >"$work/server.txt" &
 server=$!
 trap 'kill "$server"' EXIT
-until url=$(grep -o 'http://[0-9.:]*/' "$work/server.txt"); do sleep 0.1; done
+until url=$(grep -so 'http://[0-9.:]*/' "$work/server.txt"); do sleep 0.1; done
 
 node "$root/bench/web_first_picture.mjs" "$url" "$runs" >"$work/first-picture.jsonl"
 for run in $(seq "$runs"); do
