@@ -15,7 +15,8 @@ import { fileURLToPath } from 'node:url';
 const repo = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '..');
 const require = createRequire(path.join(repo, 'tests/web/package.json'));
 const puppeteer = require('puppeteer-core');
-const [url, runs, ...chosen] = [process.argv[2], Number(process.argv[3] || 5), ...process.argv.slice(4)];
+const [url, runs, ...chosen] = [process.argv[2], Number(process.argv[3] || 5),
+  ...process.argv.slice(4)];
 const introPng = fs.readFileSync(path.join(repo, 'docs/intro.png')).toString('base64');
 
 // Throughputs in bytes a second and latencies in milliseconds, as DevTools emulates them.

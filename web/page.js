@@ -159,18 +159,27 @@
     return response;
   }
 
-  // Everything the first picture needs is asked for at once (index.html already asked for most
-  // of it): the code, the data package with every picture and the intro's track, the site's
-  // list, the fonts and a replay's demo. The game starts once all of it is in.
-  const wasm = fetchOk('tamberlo-adventure.wasm').then((response) => counting(response, 'wasm'));
-  const site = fetchOk('site-files.json').then((response) => response.json()).then((listing) => {
-    sizes = { wasm: listing.wasm.size, data: listing.data.size };
-    showProgress();
-    return listing;
+  // Everything the first picture needs is asked for at once: the code, the data package with
+  // every picture and the intro's track, the site's list, the fonts and a replay's demo. The
+  // game starts once all of it is in.
+  // The loading panel is drawn before anything is asked for: what comes first is what the
+  // page shows (Lighthouse takes every request begun before that paint as holding it up).
+  const painted = new Promise((resolve) => {
+    requestAnimationFrame(() => setTimeout(resolve));
+    setTimeout(resolve, 100);
   });
+  const fetchAfterPaint = (url) => painted.then(() => fetchOk(url));
+  const wasm = fetchAfterPaint('tamberlo-adventure.wasm')
+    .then((response) => counting(response, 'wasm'));
+  const site = fetchAfterPaint('site-files.json').then((response) => response.json())
+    .then((listing) => {
+      sizes = { wasm: listing.wasm.size, data: listing.data.size };
+      showProgress();
+      return listing;
+    });
   // The package is read as it comes, and each picture decoded as soon as it is in (below).
   const decodings = [];
-  const data = Promise.all([fetchOk('tamberlo-adventure.data'), site])
+  const data = Promise.all([fetchAfterPaint('tamberlo-adventure.data'), site])
     .then(async ([response, listing]) => {
       onWire.data = Number(response.headers.get('Content-Length')) || 0;
       const bytes = new Uint8Array(listing.data.size);
@@ -189,12 +198,12 @@
       return bytes;
     });
   // The game measures and draws its text at once: the fonts must be ready before it starts.
-  const fonts = Promise.all(['actionj.ttf', 'indigo.ttf'].map(
-    (family) => document.fonts.load('16px "' + family + '"')));
+  const fonts = painted.then(() => Promise.all(['actionj.ttf', 'indigo.ttf'].map(
+    (family) => document.fonts.load('16px "' + family + '"'))));
   // A replay's demo comes from the page's folder and goes into the game's files before main.
   const demo = !replay ? Promise.resolve(null)
     : !/^[\w.-]+$/.test(replay) ? Promise.reject(new Error('not a demo file name: ' + replay))
-      : fetchOk(replay).then((response) => response.arrayBuffer());
+      : fetchAfterPaint(replay).then((response) => response.arrayBuffer());
 
   // Writes a file into the game's files at its path in the site (the game runs in /).
   function writeGameFile(name, bytes) {
@@ -413,13 +422,15 @@
     .then(keepSiteOffline).catch(fail);
   wasm.catch(fail);
 
-  window.tamberloStarted = performance.now();
-  const script = document.createElement('script');
-  script.src = 'tamberlo-adventure.js';
-  script.onerror = () => showEnd('Could not load the game.');
-  document.body.appendChild(script);
-  // After the first frame, so that the loading panel shows first.
+  painted.then(() => {
+    window.tamberloStarted = performance.now();
+    const script = document.createElement('script');
+    script.src = 'tamberlo-adventure.js';
+    script.onerror = () => showEnd('Could not load the game.');
+    document.body.appendChild(script);
+  });
+  // After the first paint and the requests, in a task of its own.
   if (NativeAudioContext) {
-    requestAnimationFrame(() => setTimeout(() => (premadeAudio = new window.AudioContext())));
+    painted.then(() => setTimeout(() => (premadeAudio = new window.AudioContext())));
   }
 })();

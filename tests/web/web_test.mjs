@@ -270,7 +270,8 @@ async (t) => {
   // Every late sound asked for after the first present and written into the game's files whole.
   const late = await inPage(page, (late) => late.map(([name, size]) => {
     const asked = performance.getEntriesByName(new URL(name, location.href).href)[0];
-    return asked.startTime > window.tamberloFirstPicture && Module.FS.stat('/' + name).size === size;
+    return asked.startTime > window.tamberloFirstPicture &&
+      Module.FS.stat('/' + name).size === size;
   }), listing.late);
   const names = responses.map((response) => response.name);
   const encodings = Object.fromEntries(responses.map(({ name, encoding }) => [name, encoding]));
@@ -474,7 +475,8 @@ test('after one visit the site is kept whole and installable, a new build replac
     });
     await waitFor('the service worker', () => inPage(page, async () =>
       (await navigator.serviceWorker.getRegistration())?.active?.state === 'activated'), 60000);
-    const build = /const build = '(\w+)'/.exec(fs.readFileSync(path.join(site, 'sw.js'), 'utf8'))[1];
+    const worker = fs.readFileSync(path.join(site, 'sw.js'), 'utf8');
+    const build = /const build = '(\w+)'/.exec(worker)[1];
     const kept = await cached();
     const session = await page.target().createCDPSession();
     const { installabilityErrors } = await session.send('Page.getInstallabilityErrors');
