@@ -611,8 +611,11 @@ async (t) => {
   await waitFor('a dot eaten', async () => (await canvasRegion(page, scoreDigits)) !== startScore,
     3000);
   const right = await tamberlo(page);
+  // Held left, he walks on up the column until the row of the bomb lets him turn: the swipe
+  // may come as soon as he is on his way up.
   await swipe(0, -60);
-  await sleep(700);
+  await waitFor('Tamberlo on his way up',
+    async () => (await tamberlo(page))?.y < right.y - 6, 3000);
   await swipe(-60, 0);
   const carried = await eventually(async () => (await canvasRegion(page, bombsDigit)) !== noBomb,
     3000);
