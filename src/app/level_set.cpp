@@ -8,40 +8,23 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
-
-namespace {
-
-// The level's file of the folder as text; false when it cannot be opened.
-bool readSetFile(const std::string& path, std::string& text) {
-    errno = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return false;
-    }
-    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
-} // namespace
 
 bool useLevelSet(const std::string& folder) {
     LevelSet set{folder, 0};
     bool playable = true;
     for (int32_t level = 1; level <= shippedLevels; ++level) {
-        const std::string name = "level" + std::to_string(level) + ".txt";
+        const std::string path = levelFileName(level, folder);
         std::string text;
-        if (!readSetFile(folder + "/" + name, text)) {
+        if (!readLevelText(path, text)) {
             if (level == 1) {
-                warn("%s: cannot read %s: %s", folder.c_str(), name.c_str(),
+                warn("%s: cannot read %s: %s", folder.c_str(), levelFileName(level, "").c_str(),
                      errno != 0 ? std::strerror(errno) : "unreadable");
                 return false;
             }
             break;
         }
         for (const LevelProblem& problem : checkLevelText(text)) {
-            warn("%s", describeProblem(folder + "/" + name, problem).c_str());
+            warn("%s", describeProblem(path, problem).c_str());
             playable = false;
         }
         set.count = level;

@@ -72,7 +72,7 @@ std::string levelsFromCodes(const std::string& codes) {
         return {};
     }
     for (size_t i = 0; i < levels.size(); ++i) {
-        std::ofstream file(folder + "/level" + std::to_string(i + 1) + ".txt", std::ios::binary);
+        std::ofstream file(levelFileName(static_cast<int32_t>(i) + 1, folder), std::ios::binary);
         if (!(file << levels[i]).flush()) {
             warn("cannot write the mazes into %s", folder.c_str());
             removeCodeLevels(folder);
@@ -84,7 +84,7 @@ std::string levelsFromCodes(const std::string& codes) {
 
 void removeCodeLevels(const std::string& folder) {
     for (int32_t level = 1; level <= shippedLevels; ++level) {
-        std::remove((folder + "/level" + std::to_string(level) + ".txt").c_str());
+        std::remove(levelFileName(level, folder).c_str());
     }
     rmdir(folder.c_str());
 }

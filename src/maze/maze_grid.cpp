@@ -16,19 +16,31 @@
 LevelSet levelSet;
 
 std::string levelFileName(int32_t level) {
-    const std::string name = "level" + std::to_string(level) + ".txt";
-    return levelSet.folder.empty() ? name : levelSet.folder + "/" + name;
+    return levelFileName(level, levelSet.folder);
 }
 
-bool readLevelFile(const std::string& fileName) {
+std::string levelFileName(int32_t level, const std::string& folder) {
+    const std::string name = "level" + std::to_string(level) + ".txt";
+    return folder.empty() ? name : folder + "/" + name;
+}
+
+bool readLevelText(const std::string& fileName, std::string& text) {
     errno = 0;
     std::ifstream in(fileName, std::ios::binary);
     if (!in) {
+        return false;
+    }
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return true;
+}
+
+bool readLevelFile(const std::string& fileName) {
+    std::string text;
+    if (!readLevelText(fileName, text)) {
         warn("cannot open level file \"%s\": %s", fileName.c_str(),
              errno != 0 ? std::strerror(errno) : "unreadable");
         return false;
     }
-    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     // The values before the first one that cannot be read replace their cells; that cell and
     // all later ones keep their old codes.
     const LevelText level = parseLevelText(text);

@@ -43,6 +43,12 @@ extern LevelSet levelSet;
 
 // "level1.txt" … "level5.txt", in the set's folder.
 std::string levelFileName(int32_t level);
+// The same in the given folder ("" for the data directory).
+std::string levelFileName(int32_t level, const std::string& folder);
+
+// A level file's whole text; false, with errno saying why where the system did, when it cannot
+// be opened.
+bool readLevelText(const std::string& fileName, std::string& text);
 
 // Reads a level file of 475 integers into the maze. A short or damaged file replaces the cells
 // before the first bad value and keeps the rest. A file that cannot be opened, or holds no cell

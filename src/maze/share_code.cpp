@@ -1,6 +1,7 @@
 // Writing and reading the mazes' share codes.
 #include "maze/share_code.h"
 
+#include "core/shared_types.h"
 #include "maze/deflate.h"
 #include "maze/map_convert.h"
 
@@ -14,8 +15,7 @@ constexpr std::string_view versionPrefix = "T1.";
 constexpr char joiner = '~';
 constexpr std::string_view alphabet =
     "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
-constexpr size_t mapColumns = 25;
-constexpr size_t mapTextSize = mapLines * (mapColumns + 1);
+constexpr size_t mapTextSize = mapLines * (mazeColumns + 1);
 
 std::string base64url(std::string_view bytes) {
     std::string out;
@@ -71,13 +71,15 @@ std::string mapShapeProblem(std::string_view text) {
         if (end == std::string_view::npos) {
             return "its last line has no end";
         }
-        if (end - start != mapColumns) {
-            return "line " + std::to_string(lines + 1) + " is not " + std::to_string(mapColumns) +
+        if (end - start != static_cast<size_t>(mazeColumns)) {
+            return "line " + std::to_string(lines + 1) + " is not " + std::to_string(mazeColumns) +
                    " characters long";
         }
         start = end + 1;
     }
-    return lines == mapLines ? "" : "it holds " + std::to_string(lines) + " lines, not 18";
+    return lines == static_cast<size_t>(mapLines)
+               ? ""
+               : "it holds " + std::to_string(lines) + " lines, not " + std::to_string(mapLines);
 }
 
 // One code's map text, or an empty text with the reason.

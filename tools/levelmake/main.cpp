@@ -14,23 +14,33 @@ constexpr int exitConverted = 0;
 constexpr int exitRefused = 1;
 constexpr int exitUsage = 2;
 
-// The maps' code: each map's lines (a carriage return before a line's end dropped) must
-// convert, and go into the code as the lines of 25 characters each ended by "\n".
+// A map file's lines, a carriage return before a line's end dropped; false when it cannot be
+// read.
+bool readMap(const char* path, std::vector<std::string>& lines) {
+    std::ifstream source(path);
+    if (!source) {
+        return false;
+    }
+    for (std::string line; std::getline(source, line);) {
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        lines.push_back(line);
+    }
+    return source.eof();
+}
+
+// The maps' code: each map must convert, and goes into the code as its lines each ended by "\n".
 int printCode(int argc, char** argv) {
     std::string codes;
     for (int arg = 2; arg < argc; ++arg) {
-        std::ifstream source(argv[arg]);
-        std::string text;
         std::vector<std::string> lines;
-        for (std::string line; std::getline(source, line);) {
-            if (!line.empty() && line.back() == '\r') {
-                line.pop_back();
-            }
-            lines.push_back(line);
+        const bool read = readMap(argv[arg], lines);
+        std::string text;
+        for (const std::string& line : lines) {
             text += line + "\n";
         }
-        const MapConversion conversion = convertMap(lines);
-        if (!source.eof() || !conversion.errors.empty()) {
+        if (!read || !convertMap(lines).errors.empty()) {
             std::cerr << "levelmake: " << argv[arg] << " is no map that converts\n";
             return exitRefused;
         }
@@ -50,17 +60,10 @@ int main(int argc, char** argv) {
         std::cerr << "usage: levelmake MAP [LEVEL]\n       levelmake --code MAP...\n";
         return exitUsage;
     }
-    std::ifstream source(argv[1]);
-    if (!source) {
+    std::vector<std::string> lines;
+    if (!readMap(argv[1], lines)) {
         std::cerr << "levelmake: cannot read " << argv[1] << "\n";
         return exitUsage;
-    }
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(source, line);) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        lines.push_back(line);
     }
     const MapConversion conversion = convertMap(lines);
     for (const std::string& error : conversion.errors) {
