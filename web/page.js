@@ -52,6 +52,18 @@
   // F11 and Alt+Enter switch the whole page in and out of full screen. The game never sees
   // these keys (it would ask the browser's SDL for a full screen of its own), nor does the
   // browser (its full screen would leave the page unaware).
+  // The touch controls' Full screen button does the same, and also turns a phone sideways where
+  // the browser can lock it, which shows the picture largest.
+  function toggleFullScreen(landscape) {
+    if (document.fullscreenElement) {
+      document.exitFullscreen().catch(() => {});
+      return;
+    }
+    document.documentElement.requestFullscreen()
+      .then(() => landscape && screen.orientation && screen.orientation.lock('landscape'))
+      .catch(() => {});
+  }
+  document.getElementById('full-screen').addEventListener('click', () => toggleFullScreen(true));
   const fullScreenKeys = new Set();
   function isFullScreenKey(event) {
     return event.key === 'F11' || (event.altKey && event.key === 'Enter');
@@ -62,11 +74,7 @@
     event.stopImmediatePropagation();
     fullScreenKeys.add(event.code);
     if (event.repeat) return;
-    if (document.fullscreenElement) {
-      document.exitFullscreen().catch(() => {});
-    } else {
-      document.documentElement.requestFullscreen().catch(() => {});
-    }
+    toggleFullScreen(false);
   }, true);
   window.addEventListener('keyup', (event) => {
     if (!fullScreenKeys.delete(event.code)) return;

@@ -90,15 +90,5 @@
       press(command, 0);
     });
   }
-
-  document.getElementById('full-screen').addEventListener('click', () => {
-    if (document.fullscreenElement) {
-      document.exitFullscreen().catch(() => {});
-      return;
-    }
-    // A phone turned sideways shows the picture largest; browsers that cannot lock say so.
-    document.documentElement.requestFullscreen()
-      .then(() => screen.orientation && screen.orientation.lock('landscape'))
-      .catch(() => {});
-  });
+  // The Full screen button is the page's own (page.js), as F11 is.
 })();
