@@ -1,6 +1,7 @@
 #include "support/game_fixture.h"
 
 #include "assets/image_loader.h"
+#include "maze/map_legend.h"
 #include "platform/gamepad.h"
 #include "platform/platform.h"
 #include "platform/video.h"
@@ -8,19 +9,11 @@
 #include <SDL_mixer.h>
 #include <cstdlib>
 #include <fstream>
-#include <map>
 #include <unistd.h>
 
 namespace {
 
 bool started = false;
-
-const std::map<char, int32_t> legend{
-    {'#', WallEastWest}, {'.', Dot},         {'o', PowerItem}, {'B', BombSiteMark},
-    {'-', Door},         {'P', PlayerStart}, {'R', RedHome},   {'1', PurpleHome},
-    {'2', BlueHome},     {'3', YellowHome},  {'*', DotSeek},   {'^', DotNorth},
-    {'v', DotSouth},     {'<', DotWest},     {'>', DotEast},   {'k', SeekMark},
-    {'n', NorthMark},    {'s', SouthMark},   {'w', WestMark},  {'e', EastMark}};
 
 void reloadIfReleased(SDL_Surface*& image, const char* path) {
     if (image == nullptr) {
@@ -82,8 +75,10 @@ void setMaze(const std::vector<std::string>& rows) {
     mazeGrid = MazeGrid{};
     for (int32_t row = 0; row < mazeRows && row < static_cast<int32_t>(rows.size()); ++row) {
         for (int32_t column = 0; column < mazeColumns && column < std::ssize(rows[row]); ++column) {
-            const auto code = legend.find(rows[row][column]);
-            mazeGrid.set(row, column, code == legend.end() ? Open : code->second);
+            // The maps' own legend; a blank is open floor and every wall one straight piece.
+            const char symbol = rows[row][column];
+            mazeGrid.set(row, column,
+                         symbol == wallSymbol ? WallEastWest : codeForSymbol(symbol).value_or(Open));
         }
     }
 }
