@@ -292,7 +292,7 @@
   function takePicturesDecoded() {
     const stbLoad = Module._stbi_load_from_memory;
     const load = (pointer, length, width, height, channels, wanted) => {
-      const picture = wanted === 0 && decodedPicture(pointer, length);
+      const picture = (wanted === 0 || wanted === 4) && decodedPicture(pointer, length);
       if (!picture) {
         const pixels = stbLoad(pointer, length, width, height, channels, wanted);
         // Emscripten's first call puts the export itself in its place.

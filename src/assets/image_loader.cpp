@@ -3,6 +3,7 @@
 
 #include "assets/asset_paths.h"
 #include "core/report.h"
+#include "platform/platform_features.h"
 #include "platform/video.h"
 
 #include <SDL_image.h>
@@ -155,10 +156,7 @@ SDL_Surface* loadImage(const char* path, PictureSize expected) {
         reportDataProblem("image", path, problem.c_str());
         return nullptr;
     }
-    SDL_Surface* loaded =
-        bytes.empty()
-            ? IMG_Load(path)
-            : IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
+    SDL_Surface* loaded = bytes.empty() ? IMG_Load(path) : decodePicture(bytes);
     if (loaded == nullptr) {
         reportDataProblem("image", path, IMG_GetError());
         return nullptr;
@@ -166,6 +164,9 @@ SDL_Surface* loadImage(const char* path, PictureSize expected) {
     if (!hasExpectedSize(loaded, path, expected)) {
         SDL_FreeSurface(loaded);
         return nullptr;
+    }
+    if (picturesDecodedForScreen && !bytes.empty()) {
+        return loaded;
     }
     SDL_Surface* converted = packedToScreen(loaded);
     if (converted == nullptr) {

@@ -24,6 +24,12 @@ inline constexpr bool windowNeedsX11 = false;
 // into the screen's pixels, which are handed to the page's canvas at each present.
 inline constexpr bool gameDrawsIntoCanvas = inWebPage;
 
+// The browser's SDL would put each picture into a canvas of its own and read it back into memory
+// when the game first draws it, two copies through the browser for every one of the game's
+// pictures before the first frame; in the page the game decodes a picture straight into the
+// memory it draws from, already in the screen's form.
+inline constexpr bool picturesDecodedForScreen = inWebPage;
+
 // The page's screen holds red, green, blue and alpha bytes; the desktop's blue, green, red and
 // a zero byte.
 inline constexpr bool screenHoldsRgba = inWebPage;

@@ -5,6 +5,7 @@
 #include "platform/cell_cache.h"
 
 #include <SDL.h>
+#include <vector>
 
 // Starts SDL's video and opens the window with its caption and the icon `loadIcon` gives once
 // the video has started (null: no icon; the surface is freed here). Without a usable display
@@ -24,8 +25,11 @@ int blitRegion(SDL_Surface* surface, Sint16 x, Sint16 y, Uint16 w, Uint16 h);
 // The maze's cells are drawn with blitCell (cell_cache.h), whose memory the two helpers above
 // keep up to date.
 
-// The desktop and the web page each define the four below their own way (video_desktop.cpp,
+// The desktop and the web page each define the five below their own way (video_desktop.cpp,
 // video_web.cpp).
+// A picture decoded from the bytes of its file, or null (SDL_GetError says why). In a web page
+// it is already in the screen's form (picturesDecodedForScreen).
+SDL_Surface* decodePicture(const std::vector<Uint8>& bytes);
 // The screen's own copy of a picture, in the form it draws fastest, or null when none can be
 // made. The picture itself is left as it is.
 SDL_Surface* screenCopy(SDL_Surface* picture);

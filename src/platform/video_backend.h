@@ -1,7 +1,7 @@
 // The one drawing step the desktop and the web page each do their own way, behind the helpers
 // of video.h: video_desktop.cpp defines it with SDL's blitter, video_web.cpp with the game's own
-// drawing. Each of the two also defines video.h's screenCopy, makeSeeThrough, clipScreen and
-// takeRenderedText.
+// drawing. Each of the two also defines video.h's decodePicture, screenCopy, makeSeeThrough,
+// clipScreen and takeRenderedText.
 #pragma once
 
 #include <SDL.h>

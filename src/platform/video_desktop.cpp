@@ -6,6 +6,8 @@
 #include "platform/opaque_copy.h"
 #include "platform/video_backend.h"
 
+#include <SDL_image.h>
+
 int drawOntoScreen(SDL_Surface* picture, const SDL_Rect* part, Sint16 x, Sint16 y) {
     SDL_Rect destination{x, y, 0, 0};
     if (part == nullptr) {
@@ -15,6 +17,10 @@ int drawOntoScreen(SDL_Surface* picture, const SDL_Rect* part, Sint16 x, Sint16 
     }
     SDL_Rect source = *part;
     return SDL_UpperBlit(picture, &source, screen, &destination);
+}
+
+SDL_Surface* decodePicture(const std::vector<Uint8>& bytes) {
+    return IMG_Load_RW(SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size())), 1);
 }
 
 SDL_Surface* screenCopy(SDL_Surface* picture) {
