@@ -325,8 +325,9 @@
   });
 
   // The late sounds come after the first picture, in two batches: the effects and the first
-  // level's track (what PLAY needs first), then the other tracks. Each batch is written into
-  // the game's files as a whole, and the game told once, to load what arrived.
+  // level's track (what PLAY needs first), then the other tracks. Each file is written into the
+  // game's files and the game told to load it in a task of its own, so the page never stops
+  // answering the player for long.
   async function fetchLateSounds(listing) {
     const names = listing.late.map(([name]) => name);
     const first = names.filter((name) => /^sounds\/sfx\/|\/level1\./.test(name));
@@ -335,8 +336,12 @@
         .then((response) => response.arrayBuffer())
         .then((bytes) => [name, new Uint8Array(bytes)])));
       if (gameEnded) return;
-      for (const [name, bytes] of files) writeGameFile(name, bytes);
-      if (Module._tamberloFilesArrived) Module._tamberloFilesArrived();
+      for (const [name, bytes] of files) {
+        writeGameFile(name, bytes);
+        if (Module._tamberloFilesArrived) Module._tamberloFilesArrived();
+        await new Promise((resolve) => setTimeout(resolve));
+        if (gameEnded) return;
+      }
     }
     window.tamberloLateSounds = 'arrived';
   }

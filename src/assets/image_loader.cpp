@@ -3,6 +3,7 @@
 
 #include "assets/asset_paths.h"
 #include "core/report.h"
+#include "platform/page_yield.h"
 #include "platform/platform_features.h"
 #include "platform/video.h"
 
@@ -128,9 +129,20 @@ bool readWholeFile(const char* path, std::vector<Uint8>& bytes) {
         SDL_SetError("Couldn't open %s", path);
         return false;
     }
-    Uint8 block[4096];
-    for (size_t got = 0; (got = std::fread(block, 1, sizeof block, file)) > 0;) {
-        bytes.insert(bytes.end(), block, block + got);
+    // A file is read in one call where its size can be told (in a web page every call crosses
+    // into the browser's file system), and block by block past that, should it have grown.
+    long size = 0;
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        size = std::max(0L, std::ftell(file));
+    }
+    std::rewind(file);
+    constexpr size_t blockSize = 4096;
+    for (size_t want = size > 0 ? static_cast<size_t>(size) : blockSize, got = want; got == want;
+         want = blockSize) {
+        const size_t end = bytes.size();
+        bytes.resize(end + want);
+        got = std::fread(bytes.data() + end, 1, want, file);
+        bytes.resize(end + got);
     }
     std::fclose(file);
     return true;
@@ -145,6 +157,7 @@ bool hasExpectedSize(const SDL_Surface* picture, const char* path, PictureSize e
 }
 
 SDL_Surface* loadImage(const char* path, PictureSize expected) {
+    yieldToPageNowAndThen();
     // A file that cannot be opened is left to IMG_Load below, which gives the reason.
     std::vector<Uint8> bytes;
     readWholeFile(path, bytes);

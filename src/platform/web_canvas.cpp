@@ -5,18 +5,23 @@
 #include "core/game_state.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace {
 
 constexpr Uint32 alphaMask = 0xFF000000u;
 
+// One channel of a pixel whose channels are whole bytes (as every surface of the page is), read
+// by its mask. Asking the browser's SDL instead costs a call into the page's scripts for every
+// pixel of every picture with a see-through colour.
+Uint32 channelOf(Uint32 pixel, Uint32 mask) {
+    return mask == 0 ? 0 : (pixel & mask) >> std::countr_zero(mask);
+}
+
 Uint32 rgbOf(const SDL_PixelFormat* format, Uint32 pixel) {
-    Uint8 r = 0;
-    Uint8 g = 0;
-    Uint8 b = 0;
-    SDL_GetRGB(pixel, const_cast<SDL_PixelFormat*>(format), &r, &g, &b);
-    return static_cast<Uint32>(r) << 16 | static_cast<Uint32>(g) << 8 | b;
+    return channelOf(pixel, format->Rmask) << 16 | channelOf(pixel, format->Gmask) << 8 |
+           channelOf(pixel, format->Bmask);
 }
 
 } // namespace
