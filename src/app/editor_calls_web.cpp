@@ -93,19 +93,20 @@ EMSCRIPTEN_KEEPALIVE const char* tamberloEditorLegend() {
         const char symbol = isWallCode(code) ? wallSymbol : symbolForCode(code).value_or('?');
         const int32_t under = isSteeringCode(code) && isDotCode(code) ? markUnderDot(code) : code;
         const char mark = isSteeringCode(under) ? symbolForCode(under).value_or('_') : '_';
-        const bool keyed = code >= PlayerStart && code <= YellowHome;
+        const bool keyed = (code >= PlayerStart && code <= YellowHome) || code == BombSiteMark;
         text += std::to_string(code) + '\t' + symbol + '\t' + pictureOf(code) + '\t' + mark + '\t' +
                 (keyed ? '1' : '0') + '\n';
     }
     return give(text);
 }
 
-// A map's text through the converter and every check of a set. The answer: the level file the
-// map makes (19 lines of tile codes) or, when it does not convert, the level of the map with the
-// faulty cells as open floor (for drawing; nothing when the map is not 18 lines of 25), then a
+// A map's text through the converter and, when checks is not 0, every check of a set (without
+// them the answer comes at once, for drawing while the player paints). The answer: the level file
+// the map makes (19 lines of tile codes) or, when it does not convert, the level of the map with
+// the faulty cells as open floor (for drawing; nothing when the map is not 18 lines of 25), then a
 // line "problems", then one line a problem: "ROW\tCOLUMN\tMESSAGE" (maze rows 1 to 18; -1 -1 for
 // the maze as a whole). A maze with no problem line passes.
-EMSCRIPTEN_KEEPALIVE const char* tamberloEditorCheck(const char* mapText) {
+EMSCRIPTEN_KEEPALIVE const char* tamberloEditorCheck(const char* mapText, int checks) {
     std::vector<std::string> lines = linesOf(mapText);
     MapConversion conversion = convertMap(lines);
     LevelProblems problems;
@@ -122,7 +123,7 @@ EMSCRIPTEN_KEEPALIVE const char* tamberloEditorCheck(const char* mapText) {
         conversion = convertMap(lines);
     }
     const std::string level = conversion.cells.empty() ? "" : formatLevel(conversion.cells);
-    if (problems.empty()) {
+    if (problems.empty() && checks != 0) {
         problems = checkLevelText(level);
         // The chase check played the enemies on the live maze: the next check starts afresh.
         resetScalarGlobals();

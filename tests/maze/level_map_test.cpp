@@ -7,36 +7,26 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
-namespace {
-
-std::string fileText(const std::string& path) {
-    std::ifstream in(std::string(TAMBERLO_SOURCE_DIR) + "/data/levels/" + path);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-TEST(LevelToMap, TheShippedLevelsAndMapsRoundTripBothWaysAndStrangeCellsGiveNothing) {
-    for (int level = 1; level <= 5; ++level) {
-        const std::string map = fileText("src/level" + std::to_string(level) + ".map");
-        const std::vector<int32_t> cells =
-            parseLevelText(fileText("level" + std::to_string(level) + ".txt")).cells;
-        ASSERT_EQ(levelToMap(cells), map) << level;
+TEST(LevelToMap, TheShippedLevelsRoundTripBothWaysAndStrangeCellsHaveNoMap) {
+    for (const std::string level : {"1", "2", "3", "4", "5"}) {
+        const std::string folder = std::string(TAMBERLO_SOURCE_DIR) + "/data/levels/";
+        std::stringstream map, levelText;
+        map << std::ifstream(folder + "src/level" + level + ".map").rdbuf();
+        levelText << std::ifstream(folder + "level" + level + ".txt").rdbuf();
+        const std::vector<int32_t> cells = parseLevelText(levelText.str()).cells;
+        ASSERT_EQ(levelToMap(cells), map.str()) << level;
         std::vector<std::string> lines;
-        std::istringstream in(map);
-        for (std::string line; std::getline(in, line);) {
+        for (std::string line; std::getline(map, line);) {
             lines.push_back(line);
         }
         EXPECT_EQ(convertMap(lines).cells, cells) << level;
     }
-    // A code of neither the legend nor the wall family, even in the last cell, and a level
-    // short of a cell have no map.
+    // A code of neither the legend nor the walls, even in the last cell, or a cell short: no map.
     std::vector<int32_t> cells(mazeCells, Open);
     cells[mazeCells - 1] = WallLast + 1;
     EXPECT_FALSE(levelToMap(cells).has_value());
     cells.pop_back();
     EXPECT_FALSE(levelToMap(cells).has_value());
 }
-
-} // namespace
