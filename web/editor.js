@@ -281,7 +281,7 @@
     const maze = code;
     autopilotTimer = setTimeout(async () => {
       if (autopilotPresent === null) {
-        autopilotPresent = await fetch('autopilot.html', { method: 'HEAD' })
+        autopilotPresent = await fetch('autopilot.html')
           .then((response) => response.ok, () => false);
       }
       if (maze !== code) return;
@@ -559,6 +559,8 @@
     }
     undoStack.length = 0;
     showHistory();
+    // The service worker keeps the whole site, the editor with it, for working offline.
+    if ('serviceWorker' in navigator) navigator.serviceWorker.register('sw.js').catch(() => {});
   }).catch((error) => {
     console.error(String(error));
     $('loading').textContent = 'The editor could not start: ' + (error.message || error);
