@@ -436,13 +436,17 @@
         column: Math.round(from.column + ((to.column - from.column) * step) / steps) });
     }
   }
+  // The checks take a moment (the chase plays the enemies from every cell): strokes in quick
+  // succession are checked once, after the last.
+  let checkTimer = 0;
   function endStroke() {
     if (!stroke) return;
     if (stroke.changed) {
       undoStack.push(stroke.before);
       redoStack.length = 0;
       showHistory();
-      checkMaze();
+      clearTimeout(checkTimer);
+      checkTimer = setTimeout(checkMaze, 150);
     }
     stroke = null;
   }
@@ -451,6 +455,7 @@
     event.preventDefault();
     canvas.setPointerCapture(event.pointerId);
     const at = cellAt(event);
+    $('open-error').textContent = '';
     stroke = { before: mapText(), last: at, changed: false };
     paint(at);
   });
@@ -470,10 +475,9 @@
     if (moves[event.key]) {
       cursor.row = Math.max(0, Math.min(rows - 1, cursor.row + moves[event.key][0]));
       cursor.column = Math.max(0, Math.min(columns - 1, cursor.column + moves[event.key][1]));
-      canvas.setAttribute('aria-label', `The maze; row ${cursor.row + 1}, column ` +
-        `${cursor.column}: ${toolNames[grid[cursor.row][cursor.column]] || 'unknown'}`);
       draw();
     } else if (event.key === ' ' || event.key === 'Enter') {
+      $('open-error').textContent = '';
       stroke = { before: mapText(), changed: false };
       paint(cursor);
       endStroke();
@@ -481,6 +485,9 @@
       return;
     }
     event.preventDefault();
+    // Rows are counted as the game's messages count them, from the first row below the panel.
+    $('cell').textContent = `Row ${cursor.row + 1}, column ${cursor.column}: ` +
+      (toolNames[grid[cursor.row][cursor.column]] || 'unknown');
   });
 
   function makeTools() {
@@ -505,6 +512,7 @@
       button.append(icon);
       button.addEventListener('click', () => {
         tool = symbol;
+        $('tool-name').textContent = 'Painting: ' + name;
         for (const other of toolsBox.children) {
           other.setAttribute('aria-checked', String(other === button));
         }
@@ -550,6 +558,7 @@
       pictures.set(name, await decodePicture(files, name, info.keyed));
     }));
     makeTools();
+    $('tool-name').textContent = 'Painting: ' + toolNames[tool];
     $('loading').hidden = true;
     canvas.tabIndex = 0;
     const asked = /[#&]maze=([^&]+)/.exec(location.hash);
