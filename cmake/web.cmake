@@ -20,13 +20,10 @@ set_source_files_properties(${CMAKE_SOURCE_DIR}/src/app/command_line.cpp PROPERT
 # ASYNCIFY lets the game's frame loop sleep in SDL_Delay while the page goes on; exceptions
 # carry a replay that leaves its demo back to the game; stb_image decodes the pictures from
 # their bytes as the game reads them; the exit is reported to the page, which also holds the
-# game's start back until its files are written (a run dependency). The maze editor loads the
-# same code without running main and calls its own functions (src/app/editor_calls_web.cpp).
-set(TAMBERLO_EDITOR_CALLS "'_tamberloEditorLegend','_tamberloEditorCheck',\
-'_tamberloEditorMapOfLevel','_tamberloEditorCodeOfMap','_tamberloEditorMapOfCode'")
+# game's start back until its files are written (a run dependency).
 target_link_options(tamberlo-adventure PRIVATE
   -fexceptions -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sSTB_IMAGE=1 -sALLOW_MEMORY_GROWTH=1
   -sEXIT_RUNTIME=1 -sFORCE_FILESYSTEM=1
   "-sEXPORTED_RUNTIME_METHODS=['FS','callMain','ccall','addRunDependency','removeRunDependency']"
-  "-sEXPORTED_FUNCTIONS=['_main','_malloc','_free','_stbi_load','_stbi_load_from_memory','_stbi_image_free',${TAMBERLO_EDITOR_CALLS}]")
+  "-sEXPORTED_FUNCTIONS=['_main','_malloc','_free','_stbi_load','_stbi_load_from_memory','_stbi_image_free']")
 set_target_properties(tamberlo-adventure PROPERTIES SUFFIX ".js")

@@ -43,17 +43,17 @@ self.addEventListener('message', (event) => {
   if (event.data === 'take over') self.skipWaiting();
 });
 
-// The site's files come from the cache; a page of the site (the game's, the editor's) opens as
-// itself whatever its query (?replay=NAME), and the site's folder as index.html. Anything else
-// (a demo to replay) goes to the network.
+// The site's files come from the cache; a page of the site opens whatever its query
+// (index.html?replay=NAME), and the site's own address as index.html. Anything else (a demo to
+// replay) goes to the network.
 self.addEventListener('fetch', (event) => {
   const request = event.request;
   if (request.method !== 'GET' || !request.url.startsWith(self.registration.scope)) return;
   event.respondWith((async () => {
     const cache = await caches.open(cacheName);
-    const folder = request.url.split(/[?#]/)[0] === self.registration.scope;
-    const cached = request.mode !== 'navigate' ? await cache.match(request)
-      : await cache.match(folder ? 'index.html' : request, { ignoreSearch: true });
+    const cached = request.mode === 'navigate'
+      ? (await cache.match(request, { ignoreSearch: true })) || (await cache.match('index.html'))
+      : await cache.match(request);
     return cached || fetch(request);
   })());
 });

@@ -1,7 +1,8 @@
 // What the maze editor's page (web/editor.html) calls in the game's code, loaded without its
 // main: a map checked by every check the game runs on a set, a level file read back as a map,
 // the share codes both ways, and the legend with the picture the editor shows for each tile.
-// Each answer is a text that stays valid until the next call.
+// Each answer is a text that stays valid until the next call. Like the page's own calls
+// (page_calls_web.cpp) they are kept and exported by EMSCRIPTEN_KEEPALIVE, as Module._NAME.
 #include "assets/asset_paths.h"
 #include "assets/tile_bank.h"
 #include "core/game_state.h"
