@@ -216,6 +216,8 @@
     problems = answer.problems;
     passes = problems.length === 0;
     levelText = passes ? answer.level : '';
+    // The code of the maze before is no longer this one's.
+    code = '';
     draw();
     showProblems();
     const made = await call('tamberloEditorCodeOfMap', [text], true);
@@ -305,15 +307,17 @@
     if (!frame || event.source !== frame.contentWindow || !message ||
       message.source !== 'tamberlo-autopilot') return;
     const maze = frame.dataset.maze;
-    const detail = message.text ? ': ' + message.text : '';
+    const detail = message.text ? '. ' + message.text : '';
     if (message.state === 'running') {
-      const eaten = (message.dotsTotal || 0) - (message.dotsLeft || 0);
-      const seconds = Math.round((message.frames || 0) * frameSeconds);
-      $('autopilot').textContent = `The autopilot is playing: ${eaten} of ` +
-        `${message.dotsTotal || 0} dots eaten, ${seconds} s of play`;
+      // Until the maze is under way the autopilot's page counts no dots.
+      const total = Number(message.dotsTotal) || 0;
+      const seconds = Math.round((Number(message.frames) || 0) * frameSeconds);
+      $('autopilot').textContent = total === 0 ? 'The autopilot is starting…'
+        : `The autopilot is playing: ${total - (Number(message.dotsLeft) || 0)} of ${total} ` +
+          `dots eaten, ${seconds} s of play`;
     } else if (message.state === 'won') {
       keep(autopilotWinKey(maze), new Date().toISOString());
-      stopAutopilot('The autopilot wins this maze');
+      stopAutopilot('The autopilot wins this maze' + detail);
       showWins();
     } else if (message.state === 'lost') {
       stopAutopilot('The autopilot could not win this maze' + detail);
