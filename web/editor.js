@@ -86,7 +86,9 @@
   ]).then(([listing, buffer]) => {
     const bytes = new Uint8Array(buffer);
     const files = new Map();
-    for (const [name, start, end] of listing.data.files) files.set(name, bytes.subarray(start, end));
+    for (const [name, start, end] of listing.data.files) {
+      files.set(name, bytes.subarray(start, end));
+    }
     return files;
   });
 
