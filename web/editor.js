@@ -77,20 +77,19 @@
     document.body.appendChild(script);
   });
   // The game's data package (the pictures and the levels), found by the site's list.
-  const siteData = Promise.all([
-    fetch('site-files.json').then((response) => response.json()),
-    fetch('tamberlo-adventure.data').then((response) => {
-      if (!response.ok) throw new Error('the game\'s data: HTTP ' + response.status);
-      return response.arrayBuffer();
-    }),
-  ]).then(([listing, buffer]) => {
-    const bytes = new Uint8Array(buffer);
-    const files = new Map();
-    for (const [name, start, end] of listing.data.files) {
-      files.set(name, bytes.subarray(start, end));
-    }
-    return files;
+  const fetchOk = (url) => fetch(url).then((response) => {
+    if (!response.ok) throw new Error(`${url}: HTTP ${response.status}`);
+    return response;
   });
+  const siteData = fetchOk('site-files.json').then((response) => response.json())
+    .then(async (listing) => {
+      const bytes = new Uint8Array(await (await fetchOk(listing.data.name)).arrayBuffer());
+      const files = new Map();
+      for (const [name, start, end] of listing.data.files) {
+        files.set(name, bytes.subarray(start, end));
+      }
+      return files;
+    });
 
   // Calls into the game's code one at a time: a call that awaits the browser's compression
   // must be over before the next begins.
@@ -364,9 +363,10 @@
   });
 
   // Opens a map's text: one that is not 18 lines of 25 characters is refused with the game's
-  // own words.
+  // own words. A character of more than one byte counts as one, as '?', which no legend holds.
   async function openMap(text) {
-    const clean = text.replace(/\r\n?/g, '\n').replace(/\n*$/, '\n');
+    const clean = text.replace(/\r\n?/g, '\n').replace(/\n*$/, '\n')
+      .replace(/[^\x20-\x7e\n]/gu, '?');
     const answer = readAnswer(await call('tamberloEditorCheck', [clean, 0]));
     if (!answer.cells && answer.problems.length > 0) {
       $('open-error').textContent = answer.problems.map((p) => p.message).join('; ');
@@ -569,8 +569,13 @@
     canvas.tabIndex = 0;
     const asked = /[#&]maze=([^&]+)/.exec(location.hash);
     const saved = kept('tamberlo-editor-map');
-    if (!(asked && (await openCode(asked[1]))) && !(saved && (await openMap(saved)))) {
-      await openLevel(new TextDecoder().decode(files.get('level1.txt')));
+    if (!(asked && (await openCode(asked[1])))) {
+      // The link's maze did not open: the last one drawn here, or level 1, with the reason.
+      const refusal = $('open-error').textContent;
+      if (!(saved && (await openMap(saved)))) {
+        await openLevel(new TextDecoder().decode(files.get('level1.txt')));
+      }
+      $('open-error').textContent = refusal;
     }
     undoStack.length = 0;
     showHistory();
