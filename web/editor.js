@@ -507,7 +507,8 @@
       button.dataset.symbol = symbol;
       const name = toolNames[symbol] || `Tile ${symbol}`;
       button.setAttribute('aria-label', name);
-      button.title = name;
+      // The title also gives the tile's character in a map file.
+      button.title = `${name} (${symbol})`;
       const icon = document.createElement('canvas');
       icon.width = tile;
       icon.height = tile;
