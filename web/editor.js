@@ -512,17 +512,27 @@
       const icon = document.createElement('canvas');
       icon.width = tile;
       icon.height = tile;
-      const code = tiles.findIndex((info) => info.symbol === symbol && (symbol !== '#' ||
-        info.picture.endsWith('green.bmp')));
-      drawTile(icon.getContext('2d'), code >= 0 ? code : tiles.findIndex((info) =>
-        info.symbol === symbol), 0, 0);
+      drawTile(icon.getContext('2d'),
+        tiles.findIndex((info) => info.symbol === symbol && info.tool), 0, 0);
       button.append(icon);
+      button.tabIndex = symbol === tool ? 0 : -1;
       button.addEventListener('click', () => {
         tool = symbol;
         $('tool-name').textContent = 'Painting: ' + name;
         for (const other of toolsBox.children) {
           other.setAttribute('aria-checked', String(other === button));
+          other.tabIndex = other === button ? 0 : -1;
         }
+      });
+      // The tools are one stop of the Tab key; the arrows pick among them.
+      button.addEventListener('keydown', (event) => {
+        const step = { ArrowRight: 1, ArrowDown: 1, ArrowLeft: -1, ArrowUp: -1 }[event.key];
+        if (!step) return;
+        event.preventDefault();
+        const buttons = [...toolsBox.children];
+        const next = buttons[(buttons.indexOf(button) + step + buttons.length) % buttons.length];
+        next.focus();
+        next.click();
       });
       toolsBox.append(button);
     }
@@ -557,8 +567,8 @@
     levelFiles = files;
     const legend = await call('tamberloEditorLegend');
     tiles = legend.split('\n').filter(Boolean).map((line) => {
-      const [, symbol, picture, mark, keyed] = line.split('\t');
-      return { symbol, picture, mark, keyed: keyed === '1' };
+      const [, symbol, picture, mark, keyed, shown] = line.split('\t');
+      return { symbol, picture, mark, keyed: keyed === '1', tool: shown === '1' };
     });
     await Promise.all([...new Set(tiles.map((info) => info.picture))].map(async (name) => {
       const info = tiles.find((other) => other.picture === name);

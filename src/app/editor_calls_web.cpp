@@ -85,9 +85,10 @@ std::string pictureOf(int32_t code) {
 
 extern "C" {
 
-// The legend, one line a tile code: "CODE\tSYMBOL\tPICTURE\tMARK\tKEYED", SYMBOL its map
-// character (the wall's for every piece), MARK the character of the steering mark it holds or
-// leaves ('_' for none), KEYED 1 when its picture's magenta is see-through.
+// The legend, one line a tile code: "CODE\tSYMBOL\tPICTURE\tMARK\tKEYED\tTOOL", SYMBOL its
+// map character (the wall's for every piece), MARK the character of the steering mark it holds
+// or leaves ('_' for none), KEYED 1 when its picture's magenta is see-through, TOOL 1 for the
+// code whose picture its character's tool shows (a wall's is the pillar, joined to nothing).
 EMSCRIPTEN_KEEPALIVE const char* tamberloEditorLegend() {
     std::string text;
     for (int32_t code = Open; code <= WallLast; ++code) {
@@ -95,8 +96,9 @@ EMSCRIPTEN_KEEPALIVE const char* tamberloEditorLegend() {
         const int32_t under = isSteeringCode(code) && isDotCode(code) ? markUnderDot(code) : code;
         const char mark = isSteeringCode(under) ? symbolForCode(under).value_or('_') : '_';
         const bool keyed = (code >= PlayerStart && code <= YellowHome) || code == BombSiteMark;
+        const bool tool = !isWallCode(code) || code == WallPillar;
         text += std::to_string(code) + '\t' + symbol + '\t' + pictureOf(code) + '\t' + mark + '\t' +
-                (keyed ? '1' : '0') + '\n';
+                (keyed ? '1' : '0') + '\t' + (tool ? '1' : '0') + '\n';
     }
     return give(text);
 }
