@@ -22,8 +22,6 @@
   const markGlyphs = { n: '↑', s: '↓', w: '←', e: '→', k: '✱' };
   // An autopilot run starts once the maze has stayed as it is this long.
   const autopilotDelay = 800;
-  // The game's frames last 28 ms.
-  const frameSeconds = 0.028;
   const playerWinKey = (code) => 'tamberlo-won:' + code;
   const autopilotWinKey = (code) => 'tamberlo-autopilot-won:' + code;
   // This browser's storage, if it keeps any.
@@ -48,6 +46,8 @@
   const toolsBox = $('tools');
 
   let game = null;
+  // The length of the game's frames, which the autopilot counts.
+  let frameMs = 0;
   let tiles = [];
   const pictures = new Map();
   let levelFiles = null;
@@ -312,7 +312,7 @@
     if (message.state === 'running') {
       // Until the maze is under way the autopilot's page counts no dots.
       const total = Number(message.dotsTotal) || 0;
-      const seconds = Math.round((Number(message.frames) || 0) * frameSeconds);
+      const seconds = Math.round(((Number(message.frames) || 0) * frameMs) / 1000);
       $('autopilot').textContent = total === 0 ? 'The autopilot is starting…'
         : `The autopilot is playing: ${total - (Number(message.dotsLeft) || 0)} of ${total} ` +
           `dots eaten, ${seconds} s of play`;
@@ -564,6 +564,7 @@
 
   Promise.all([loaded, siteData]).then(async ([module, files]) => {
     game = module;
+    frameMs = game._tamberloEditorFrameMs();
     levelFiles = files;
     const legend = await call('tamberloEditorLegend');
     tiles = legend.split('\n').filter(Boolean).map((line) => {

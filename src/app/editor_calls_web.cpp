@@ -12,6 +12,7 @@
 #include "maze/map_convert.h"
 #include "maze/map_legend.h"
 #include "maze/share_code.h"
+#include "platform/pacing.h"
 #include "rules/playable.h"
 
 #include <emscripten.h>
@@ -101,6 +102,11 @@ EMSCRIPTEN_KEEPALIVE const char* tamberloEditorLegend() {
                 (keyed ? '1' : '0') + '\t' + (tool ? '1' : '0') + '\n';
     }
     return give(text);
+}
+
+// The length of a frame of play, in milliseconds: the autopilot tells its progress in frames.
+EMSCRIPTEN_KEEPALIVE int tamberloEditorFrameMs() {
+    return static_cast<int>(minimumFrameMs);
 }
 
 // A map's text through the converter and, when checks is not 0, every check of a set (without
