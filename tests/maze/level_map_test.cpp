@@ -23,10 +23,11 @@ TEST(LevelToMap, TheShippedLevelsRoundTripBothWaysAndStrangeCellsHaveNoMap) {
         }
         EXPECT_EQ(convertMap(lines).cells, cells) << level;
     }
-    // A code of neither the legend nor the walls, even in the last cell, or a cell short: no map.
+    // No map: a code of neither legend nor walls (in the last cell), a cell short or one more.
     std::vector<int32_t> cells(mazeCells, Open);
     cells[mazeCells - 1] = WallLast + 1;
     EXPECT_FALSE(levelToMap(cells).has_value());
     cells.pop_back();
     EXPECT_FALSE(levelToMap(cells).has_value());
+    EXPECT_FALSE(levelToMap(std::vector<int32_t>(mazeCells + 1, Open)).has_value());
 }
