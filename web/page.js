@@ -1,7 +1,8 @@
 // The page around the game: loading the game and its files (the late sounds after the first
 // picture), keeping the site for playing offline, sound after the first gesture, full screen,
 // replays of demos (index.html?replay=NAME), a player's own mazes from a link
-// (index.html#mazes=CODE~CODE...), and the end of the game.
+// (index.html#mazes=CODE~CODE..., with &won=autopilot or &won=player from the editor), their
+// win recorded, and the end of the game.
 'use strict';
 
 (function () {
@@ -118,7 +119,16 @@
   const replay = new URLSearchParams(location.search).get('replay');
   // A link to a player's own mazes, index.html#mazes=CODE~CODE..., plays them as a set: the
   // game checks them as it checks any set, and says why it cannot play them.
-  const mazes = new URLSearchParams(location.hash.slice(1)).get('mazes');
+  const linkParts = new URLSearchParams(location.hash.slice(1));
+  const mazes = linkParts.get('mazes');
+  // Such a link may say who has won its mazes (the editor writes it): a note beside the picture.
+  const wonNotes = { autopilot: 'The autopilot has won this maze',
+    player: 'A player has beaten this maze' };
+  const wonNote = document.getElementById('won-note');
+  if (mazes && wonNotes[linkParts.get('won')]) {
+    wonNote.textContent = wonNotes[linkParts.get('won')];
+    wonNote.hidden = false;
+  }
   const gameErrors = [];
   let gameEnded = false;
 
@@ -422,6 +432,16 @@
       } else {
         showEnd(status === 0 ? 'You left Tamberlo Adventure. Thanks for playing!'
           : 'Tamberlo Adventure stopped (status ' + status + ').');
+      }
+    },
+    // The game reached its victory screen: a link's mazes are recorded as beaten in this
+    // browser, under their codes, which the editor reads.
+    onVictory: () => {
+      if (!mazes || replay) return;
+      try {
+        localStorage.setItem('tamberlo-won:' + mazes, new Date().toISOString());
+      } catch {
+        // A browser that keeps nothing forgets the win.
       }
     },
     onAbort: (what) => {

@@ -26,3 +26,12 @@ std::optional<int32_t> codeForSymbol(char symbol) {
     }
     return std::nullopt;
 }
+
+std::optional<char> symbolForCode(int32_t code) {
+    for (const auto& [character, tile] : legend) {
+        if (tile == code) {
+            return character;
+        }
+    }
+    return std::nullopt;
+}

@@ -10,3 +10,6 @@ constexpr char wallSymbol = '#';
 // The tile code a map character stands for, or nothing for a character outside the legend.
 // Walls are not in this table: they become pieces only once their neighbours are known.
 std::optional<int32_t> codeForSymbol(char symbol);
+
+// The map character of a tile code, or nothing for a wall piece or a code outside the legend.
+std::optional<char> symbolForCode(int32_t code);

@@ -6,6 +6,7 @@
 #include "core/game_random.h"
 #include "core/game_state.h"
 #include "platform/pacing.h"
+#include "platform/page_notice.h"
 #include "platform/video.h"
 #include "screens/screen_events.h"
 
@@ -23,6 +24,7 @@ void FrontEnd::runVictory() {
     soundBank.stopMusic();
     blitAt(beatBoard, 0, 0);
     soundBank.playSound(SfxYouWin);
+    tellPageOfVictory();
     int32_t pass = 0;
     bool finished = false;
     while (!finished) {
