@@ -23,8 +23,8 @@
   // makes is resumed on the first click, tap or key press.
   const audioContexts = [];
   const NativeAudioContext = window.AudioContext || window.webkitAudioContext;
-  // Making one can take a tenth of a second: the page makes the game's while the game's files
-  // are on their way (at the end of this file), and hands it over when the game asks for one.
+  // Making one can take a tenth of a second: the page makes the game's at once (below), and
+  // hands it over when the game asks for one.
   let premadeAudio = null;
   if (NativeAudioContext) {
     window.AudioContext = class extends NativeAudioContext {
@@ -39,6 +39,9 @@
       }
     };
     window.webkitAudioContext = window.AudioContext;
+    // The first audio context of a page starts the browser's sound system, which holds the page
+    // up: that is done before the page is first drawn, while no player waits on it yet.
+    premadeAudio = new window.AudioContext();
   }
   function resumeAudio() {
     for (const context of audioContexts) {
@@ -462,8 +465,4 @@
     script.onerror = () => showEnd('Could not load the game.');
     document.body.appendChild(script);
   });
-  // After the first paint and the requests, in a task of its own.
-  if (NativeAudioContext) {
-    painted.then(() => setTimeout(() => (premadeAudio = new window.AudioContext())));
-  }
 })();

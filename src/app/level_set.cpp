@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
-bool useLevelSet(const std::string& folder) {
+bool useLevelSet(const std::string& folder, bool fromCodes) {
     LevelSet set{folder, 0};
     bool playable = true;
     for (int32_t level = 1; level <= shippedLevels; ++level) {
@@ -24,7 +24,8 @@ bool useLevelSet(const std::string& folder) {
             break;
         }
         for (const LevelProblem& problem : checkLevelText(text)) {
-            warn("%s", describeProblem(path, problem).c_str());
+            const std::string name = fromCodes ? "maze " + std::to_string(level) : path;
+            warn("%s", describeProblem(name, problem).c_str());
             playable = false;
         }
         set.count = level;

@@ -50,7 +50,7 @@ int runWithMazes(const CommandLine& commandLine) {
         }
         folder = made;
     }
-    const int status = useLevelSet(folder) ? runMode(commandLine) : unplayableLevelsStatus;
+    const int status = useLevelSet(folder, !made.empty()) ? runMode(commandLine) : unplayableLevelsStatus;
     if (!made.empty()) {
         removeCodeLevels(made);
     }

@@ -71,7 +71,8 @@ run --levels "$work/set" --replay "$demo"
   fail "a demo of other levels: status $status, err '$err'"
 
 # Share codes, made here by Python's own zlib from the shipped maps: the five joined replay a
-# demo to its expected line, from --maze and from a file of codes; a damaged one is refused.
+# demo to its expected line, from --maze and from a file of codes; a damaged one, and one
+# whose maze fails the checks, are refused with the maze's place among the codes.
 maps=$(cd "$(dirname "$0")/../../data/levels/src" && pwd)
 demo=$(realpath "$demo")
 cd "$game_dir"
@@ -79,7 +80,10 @@ codes=$(python3 -c 'import base64, sys, zlib
 def code(text):
     packer = zlib.compressobj(9, zlib.DEFLATED, -15)
     return "T1." + base64.urlsafe_b64encode(packer.compress(text) + packer.flush()).decode().rstrip("=")
-print("~".join(code(open(name, "rb").read()) for name in sys.argv[1:]))' "$maps"/level{1,2,3,4,5}.map)
+maps = [open(name, "rb").read() for name in sys.argv[1:]]
+print("~".join(map(code, maps)), code(maps[0]) + "~" + code(maps[1].replace(b"P", b"_")))' \
+  "$maps"/level{1,2,3,4,5}.map)
+read -r codes startless <<<"$codes"
 tr '~' '\n' <<<"$codes" >"$work/codes.txt"
 expected=$(grep "^$(basename "$demo") " "$(dirname "$demo")/expected.txt" | cut -d' ' -f2-)
 for way in "--maze $codes" "--levels $work/codes.txt"; do
@@ -91,4 +95,7 @@ done
 run --maze "${codes:0:60}"
 [[ $status == 1 && $err == "tamberlo-adventure: maze 1: the code is damaged or cut short" ]] ||
   fail "a damaged code: status $status, err '$err'"
+run --maze "$startless"
+[[ $status == 1 && $err == "tamberlo-adventure: maze 2: no player start (code 2)" ]] ||
+  fail "a maze that fails the checks: status $status, err '$err'"
 echo "PASS: help, version, wrong command lines, unplayable sets of mazes and share codes"
