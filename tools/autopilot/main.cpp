@@ -6,10 +6,10 @@
 // it cannot start or write the demo.
 #include "app/game_loop.h"
 #include "app/state_hash.h"
-#include "bot_platform.h"
+#include "bot/bot_platform.h"
+#include "bot/driver.h"
 #include "core/game_state.h"
 #include "demo/demo_recorder.h"
-#include "driver.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "level_report.h"
+#include "bot/level_report.h"
 
 namespace autopilot {
 

@@ -1,11 +1,11 @@
 // The frame loop of the autopilot: the same steps and pacing as the game's own loop, with the
 // bot choosing its input before each frame.
-#include "driver.h"
+#include "bot/driver.h"
 
 #include "app/game_loop.h"
 #include "app/level_progression.h"
-#include "bot_platform.h"
-#include "controller.h"
+#include "bot/bot_platform.h"
+#include "bot/controller.h"
 #include "core/game_state.h"
 #include "maze/maze_grid.h"
 #include "platform/pacing.h"
