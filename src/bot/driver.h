@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 
 #include "bot/level_report.h"
 
@@ -13,8 +14,28 @@ struct RunResult {
     LevelReport report;
 };
 
+// Where the bot is, told every progressFrames frames of play.
+struct Progress {
+    int32_t level;
+    int32_t frames;
+    int32_t dotsLeft;
+    int32_t dotsTotal;
+};
+constexpr int32_t progressFrames = 200;
+using ProgressReport = std::function<void(const Progress&)>;
+
 // Plays from the intro menu until the victory screen (or the frame limit). The platform seam
-// must already point at the bot's seam, possibly wrapped; the caller shuts the game down.
-RunResult playWholeGame(int32_t frameLimit);
+// must already point at the bot's seam, possibly wrapped; the caller shuts the game down. Every
+// progressFrames frames the page gets its turn (see yieldToPage) and onProgress, if given, hears
+// where the bot is.
+RunResult playWholeGame(int32_t frameLimit, const ProgressReport& onProgress = {});
+
+// Gets a new game ready for the bot: the game state as the process started with it, the random
+// draws from their start, the dummy drivers (headless and silent) and the bot's seam. The level
+// set in place stays.
+void prepareBotGame();
+
+// Closes what the game opened, SDL included, so that another game can start afresh.
+void endBotGame();
 
 } // namespace autopilot
