@@ -116,7 +116,8 @@ int main(int argc, char** argv) {
             }
             if (verdict.won) {
                 std::cout << name << ": the autopilot wins it in " << verdict.frames << " frames ("
-                          << verdict.livesLost << " lives lost)\n";
+                          << verdict.livesLost << (verdict.livesLost == 1 ? " life" : " lives")
+                          << " lost)\n";
             } else {
                 std::cout << name << ": the autopilot does not win it within " << options.frameLimit
                           << " frames\n";
