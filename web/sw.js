@@ -43,15 +43,16 @@ self.addEventListener('message', (event) => {
   if (event.data === 'take over') self.skipWaiting();
 });
 
-// The site's files come from the cache; a page of the site opens as index.html whatever its
-// query (?replay=NAME). Anything else (a demo to replay) goes to the network.
+// The site's files come from the cache; a page of the site opens whatever its query
+// (index.html?replay=NAME), and the site's own address as index.html. Anything else (a demo to
+// replay) goes to the network.
 self.addEventListener('fetch', (event) => {
   const request = event.request;
   if (request.method !== 'GET' || !request.url.startsWith(self.registration.scope)) return;
   event.respondWith((async () => {
     const cache = await caches.open(cacheName);
     const cached = request.mode === 'navigate'
-      ? await cache.match('index.html')
+      ? (await cache.match(request, { ignoreSearch: true })) || (await cache.match('index.html'))
       : await cache.match(request);
     return cached || fetch(request);
   })());
