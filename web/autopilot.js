@@ -12,10 +12,13 @@
   const detail = document.getElementById('detail');
   const dots = document.getElementById('dots');
   const levels = document.getElementById('levels');
-  const codes = new URLSearchParams(location.hash.slice(1)).get('maze') || '';
+  const link = new URLSearchParams(location.hash.slice(1));
+  const codes = link.get('maze') || '';
   const mazeCount = codes ? codes.split('~').length : 0;
-  // As tamberlo-levelcheck --autopilot gives each maze: about 14 minutes of play.
-  const framesPerMaze = 30000;
+  // The frames of play each maze is given (#maze=CODE&frames=N): by default as many as
+  // tamberlo-levelcheck --autopilot gives, about 14 minutes of play.
+  const framesPerMaze = Number(link.get('frames')) > 0 ? Math.floor(Number(link.get('frames')))
+    : 30000;
   const report = { level: 0, frames: 0, dotsLeft: 0, dotsTotal: 0 };
   const errors = [];
   let finished = false;
@@ -43,6 +46,7 @@
     if (state !== 'refused') {
       const play = document.getElementById('play');
       play.href = 'index.html#mazes=' + codes;
+      play.textContent = mazeCount > 1 ? 'Play these mazes yourself' : 'Play this maze yourself';
       play.hidden = false;
     }
   }
@@ -100,6 +104,11 @@
   const files = fetchOk('site-files.json').then((response) => response.json())
     .then((listing) => fetchOk(listing.data.name).then((response) => response.arrayBuffer())
       .then((bytes) => [listing, new Uint8Array(bytes)]));
+
+  // The status leaves the game's code as an exception once onExit has heard it.
+  window.addEventListener('unhandledrejection', (event) => {
+    if (event.reason && event.reason.name === 'ExitStatus') event.preventDefault();
+  });
 
   const Module = {
     canvas: document.getElementById('canvas'),

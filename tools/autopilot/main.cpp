@@ -106,12 +106,14 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (options.levels.empty() && options.codes.empty()) {
-        return play(options);
+        std::exit(play(options));
     }
     bool played = false;
     const int status = withPlayerMazes(options.levels, options.codes, [&] {
         played = true;
         return play(options);
     });
-    return played ? status : exitRefused;
+    // In the page, reading the codes lets the browser run (it inflates them), and a main that
+    // went on afterwards returns to no one: its status leaves by exit, as on the desktop.
+    std::exit(played ? status : exitRefused);
 }
