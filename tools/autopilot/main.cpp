@@ -48,7 +48,7 @@ bool parseOptions(int argc, char* argv[], Options& options) {
             options.runDirectory = argv[++i];
         } else if (std::strcmp(argv[i], "--levels") == 0 && hasValue && argv[i + 1][0] != '\0') {
             options.levels = std::filesystem::absolute(argv[++i]).string();
-        } else if (std::strcmp(argv[i], "--maze") == 0 && hasValue) {
+        } else if (std::strcmp(argv[i], "--maze") == 0 && hasValue && argv[i + 1][0] != '\0') {
             options.codes = argv[++i];
         } else if (std::strcmp(argv[i], "--progress") == 0) {
             options.progress = true;
