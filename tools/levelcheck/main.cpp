@@ -31,16 +31,17 @@ std::string baseName(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// The game's data directory: installed, where the launcher finds it from beside this command;
-// else the run directory of the build tree this command was built in.
+// The game's data directory, found from where this command is: installed, where the launcher
+// finds it; else the run directory of the build tree the command was built in.
 std::string dataDirectory() {
     std::error_code error;
-    const std::filesystem::path command = std::filesystem::read_symlink("/proc/self/exe", error);
-    const std::filesystem::path installed = command.parent_path() / TAMBERLO_DATA_FROM_COMMAND;
-    if (!error && std::filesystem::is_directory(installed / "images", error)) {
+    const std::filesystem::path here =
+        std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    const std::filesystem::path installed = here / TAMBERLO_DATA_FROM_COMMAND;
+    if (std::filesystem::is_directory(installed / "images", error)) {
         return installed.string();
     }
-    return TAMBERLO_GAME_DIR;
+    return (here / TAMBERLO_GAME_FROM_COMMAND).string();
 }
 
 struct Options {
