@@ -54,13 +54,11 @@ RunResult playWholeGame(int32_t frameLimit, const ProgressReport& onProgress) {
             progress.dotsTotal = 0;
         }
         progress.dotsTotal = std::max(progress.dotsTotal, ediblesLeft);
-        if (++progress.frames % progressFrames == 0) {
+        if (++progress.frames % progressFrames == 0 && onProgress) {
             progress.dotsLeft = ediblesLeft;
-            if (onProgress) {
-                onProgress(progress);
-            }
-            yieldToPage();
+            onProgress(progress);
         }
+        yieldToPage();
     }
     return result;
 }

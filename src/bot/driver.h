@@ -26,8 +26,8 @@ using ProgressReport = std::function<void(const Progress&)>;
 
 // Plays from the intro menu until the victory screen (or the frame limit). The platform seam
 // must already point at the bot's seam, possibly wrapped; the caller shuts the game down. Every
-// progressFrames frames the page gets its turn (see yieldToPage) and onProgress, if given, hears
-// where the bot is.
+// progressFrames frames onProgress, if given, hears where the bot is; in a page the browser gets
+// its turn every little while (yieldToPage).
 RunResult playWholeGame(int32_t frameLimit, const ProgressReport& onProgress = {});
 
 // Gets a new game ready for the bot: the game state as the process started with it, the random

@@ -3,6 +3,19 @@
 
 #include <emscripten.h>
 
+namespace {
+
+// Longer than this without the browser's turn and the page feels stuck (a "long task").
+constexpr double heldMs = 40;
+
+double turnEnded = 0;
+
+} // namespace
+
 void yieldToPage() {
+    if (emscripten_get_now() - turnEnded < heldMs) {
+        return;
+    }
     emscripten_sleep(0);
+    turnEnded = emscripten_get_now();
 }
