@@ -30,7 +30,7 @@
     verdict.className = state;
     stateLine.textContent = {
       running: 'Playing…', won: 'The autopilot wins.', lost: 'The autopilot does not win.',
-      refused: 'These mazes cannot be played.',
+      refused: mazeCount > 1 ? 'These mazes cannot be played.' : 'This maze cannot be played.',
     }[state];
     detail.textContent = text;
     dots.max = Math.max(report.dotsTotal, 1);
