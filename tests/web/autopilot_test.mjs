@@ -1,6 +1,6 @@
 // The autopilot's page in Chromium, framed as the maze editor frames it: progress, then "won" on
 // each shipped maze, "lost" given too few frames, "refused" with the game's reason for a damaged
-// code; each verdict's time is printed. Usage: node autopilot_test.mjs SITE_DIR GAME_BINARY
+// code; prints each verdict's time. In tests/web: node autopilot_test.mjs SITE GAME_BINARY
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
