@@ -25,7 +25,7 @@ constexpr int32_t progressFrames = 200;
 using ProgressReport = std::function<void(const Progress&)>;
 
 // Plays from the intro menu until the victory screen (or the frame limit). The platform seam
-// must already point at the bot's seam, possibly wrapped; the caller shuts the game down. Every
+// must already point at the bot's seam, possibly wrapped; the caller ends the game. Every
 // progressFrames frames onProgress, if given, hears where the bot is; in a page the browser gets
 // its turn every little while (yieldToPage).
 RunResult playWholeGame(int32_t frameLimit, const ProgressReport& onProgress = {});
