@@ -81,6 +81,8 @@ install(TARGETS tamberlo-adventure RUNTIME DESTINATION ${PROGRAM_DIR})
 # The level tools, for players who make their own mazes (built as tamberlo-levelmake and
 # tamberlo-levelcheck).
 install(TARGETS levelmake levelcheck RUNTIME DESTINATION ${COMMAND_DIR})
+# levelcheck --autopilot finds the data directory from where the command is, as the launcher.
+target_compile_definitions(levelcheck PRIVATE TAMBERLO_DATA_FROM_COMMAND="${DATA_FROM_COMMAND}")
 install(DIRECTORY ${GAME_DIR}/images ${GAME_DIR}/sounds DESTINATION ${DATA_DIR})
 install(FILES ${LEVEL_OUTPUTS} DESTINATION ${DATA_DIR})
 # The fonts stay the font packages' own files: the data directory links to them by the names

@@ -111,6 +111,8 @@ done < <(cd "$data" && find . -type f -printf '%P\n' | sort)
 
 for file in "$root/web/"*; do cp "$file" "$site.new/"; done
 cp "$wasm"/tamberlo-adventure.{js,wasm} "$site.new/"
+# The autopilot's page plays with its own build of the game and the bot, on the same data.
+cp "$wasm"/tamberlo-autopilot.{js,wasm} "$site.new/"
 for font in actionj.ttf indigo.ttf; do
   # The page's copy of a font: named without a space, which browsers refuse, and cut down to
   # the Latin letters the game writes with (a quarter of the bytes; the outlines, spacing and

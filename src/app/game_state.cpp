@@ -12,11 +12,27 @@
 
 #include <initializer_list>
 
-Actor player(None, Active, PlayerKind);
-Actor redEnemy(North, Active, RedKind);
-Actor purpleEnemy(East, Penned, PurpleKind);
-Actor blueEnemy(West, Penned, BlueKind);
-Actor yellowEnemy(East, Penned, YellowKind);
+namespace {
+
+// The five characters as a game starts: heading, state and kind.
+constexpr int32_t actorStarts[5][3] = {{None, Active, PlayerKind},
+                                       {North, Active, RedKind},
+                                       {East, Penned, PurpleKind},
+                                       {West, Penned, BlueKind},
+                                       {East, Penned, YellowKind}};
+
+Actor startingActor(int32_t index) {
+    const int32_t* start = actorStarts[index];
+    return Actor(start[0], start[1], start[2]);
+}
+
+} // namespace
+
+Actor player = startingActor(0);
+Actor redEnemy = startingActor(1);
+Actor purpleEnemy = startingActor(2);
+Actor blueEnemy = startingActor(3);
+Actor yellowEnemy = startingActor(4);
 
 SpriteSet playerSet;
 SpriteSet redSet;
@@ -42,6 +58,18 @@ void resetScalarGlobals() {
 #define TAMBERLO_RESET_GLOBAL(type, name, start) name = start;
     TAMBERLO_SCALAR_GLOBALS(TAMBERLO_RESET_GLOBAL, TAMBERLO_RESET_GLOBAL)
 #undef TAMBERLO_RESET_GLOBAL
+}
+
+void resetForNewGame() {
+    Actor* const everyone[] = {&player, &redEnemy, &purpleEnemy, &blueEnemy, &yellowEnemy};
+    for (int32_t i = 0; i < 5; ++i) {
+        *everyone[i] = startingActor(i);
+    }
+    mazeGrid = MazeGrid{};
+    bombSites.clear();
+    frontEnd.bannerActive = false;
+    frontEnd.bannerFramesLeft = frontEnd.bannerKind = 0;
+    resetScalarGlobals();
 }
 
 void releaseGlobalObjects() {

@@ -64,6 +64,10 @@ std::string levelsFromCodes(const std::string& codes) {
         }
         levels.push_back(formatLevel(conversion.cells));
     }
+    return writeLevelFolder(levels);
+}
+
+std::string writeLevelFolder(const std::vector<std::string>& levels) {
     const char* tmp = std::getenv("TMPDIR");
     std::string folder =
         std::string(tmp != nullptr && tmp[0] != '\0' ? tmp : "/tmp") + "/tamberlo-mazes.XXXXXX";

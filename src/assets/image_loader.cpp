@@ -157,7 +157,7 @@ bool hasExpectedSize(const SDL_Surface* picture, const char* path, PictureSize e
 }
 
 SDL_Surface* loadImage(const char* path, PictureSize expected) {
-    yieldToPageNowAndThen();
+    yieldToPage(phoneTurnMs);
     // A file that cannot be opened is left to IMG_Load below, which gives the reason.
     std::vector<Uint8> bytes;
     readWholeFile(path, bytes);

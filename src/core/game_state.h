@@ -110,6 +110,11 @@ TAMBERLO_SCALAR_GLOBALS(TAMBERLO_DECLARE_GLOBAL, TAMBERLO_DECLARE_GLOBAL)
 // plays).
 void resetScalarGlobals();
 
+// Puts the five characters, the maze, the bombs, the banner and every global of the list back
+// as the process started with them (the loaded pictures aside): a second game in one process
+// plays as the first did.
+void resetForNewGame();
+
 // The four enemies in the order every per-enemy step visits them.
 inline Actor* const enemies[] = {&redEnemy, &purpleEnemy, &blueEnemy, &yellowEnemy};
 

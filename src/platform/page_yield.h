@@ -1,10 +1,13 @@
 // Letting the page breathe during a long computation on the page's only thread.
 #pragma once
 
-// In a web page, hands the browser its turn for a moment (it draws, runs the page's scripts and
-// answers the player) before the computation goes on; on the desktop it does nothing.
-void yieldToPage();
+// How long a computation may hold the browser at most between two turns of the page, in
+// milliseconds of this machine: a task longer than 50 on a slow phone's processor, four times
+// slower, is a "long task", and the page does not answer the player meanwhile.
+inline constexpr double phoneTurnMs = 12;
 
-// The same during a computation made of many small steps (loading the pictures): the browser
-// gets its turn only once the steps have held it for a while since its last turn.
-void yieldToPageNowAndThen();
+// Called often during a long computation: in a web page, once the computation has held the
+// browser for longer than heldMs, hands it its turn (it draws, runs the page's scripts and
+// answers the player) before going on; on the desktop it does nothing. Each turn costs a few
+// milliseconds: a computation that nobody waits on to answer (the autopilot) takes longer ones.
+void yieldToPage(double heldMs = 40);

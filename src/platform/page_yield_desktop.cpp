@@ -1,6 +1,4 @@
 // On the desktop a long computation shares the machine through the system: nothing to hand on.
 #include "platform/page_yield.h"
 
-void yieldToPage() {}
-
-void yieldToPageNowAndThen() {}
+void yieldToPage(double) {}

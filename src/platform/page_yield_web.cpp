@@ -3,16 +3,16 @@
 
 #include <emscripten.h>
 
-void yieldToPage() {
-    emscripten_sleep(0);
-}
+namespace {
 
-void yieldToPageNowAndThen() {
-    // A task of the page that runs longer than this keeps the player waiting for an answer.
-    constexpr double longestTurnMs = 25;
-    static double lastTurn = 0;
-    if (const double now = emscripten_get_now(); now - lastTurn > longestTurnMs) {
-        emscripten_sleep(0);
-        lastTurn = emscripten_get_now();
+double turnEnded = 0;
+
+} // namespace
+
+void yieldToPage(double heldMs) {
+    if (emscripten_get_now() - turnEnded < heldMs) {
+        return;
     }
+    emscripten_sleep(0);
+    turnEnded = emscripten_get_now();
 }

@@ -52,7 +52,7 @@ async function desktopReplay() {
   let demo = path.join(build, 'tools/autopilot/autopilot.demo');
   if (!fs.existsSync(demo)) {
     demo = path.join(copy, 'autopilot-made.demo');
-    const bot = await run(path.join(build, 'tools/autopilot/autopilot'),
+    const bot = await run(path.join(build, 'tools/autopilot/tamberlo-autopilot'),
       ['--demo', demo, '--max-frames', '73000'], gameDir);
     if (bot.status !== 0) return { demo, made: bot };
   }

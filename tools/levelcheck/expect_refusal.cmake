@@ -1,6 +1,8 @@
-# Runs PROGRAM on INPUT and fails unless it exits with EXPECT_EXIT and prints a line matching
-# EXPECT_REGEX (on standard output or standard error).
-execute_process(COMMAND ${PROGRAM} ${INPUT} RESULT_VARIABLE status OUTPUT_VARIABLE output
+# Runs PROGRAM on OPTIONS (words split at spaces) and INPUT, either of which may be empty, and
+# fails unless it exits with EXPECT_EXIT and prints a line matching EXPECT_REGEX (on standard
+# output or standard error).
+separate_arguments(OPTIONS UNIX_COMMAND "${OPTIONS}")
+execute_process(COMMAND ${PROGRAM} ${OPTIONS} ${INPUT} RESULT_VARIABLE status OUTPUT_VARIABLE output
   ERROR_VARIABLE errors)
 set(printed "${output}${errors}")
 if(NOT status EQUAL EXPECT_EXIT)

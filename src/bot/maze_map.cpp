@@ -1,5 +1,5 @@
 // Cells, steps and distances over the live maze grid.
-#include "maze_map.h"
+#include "bot/maze_map.h"
 
 #include "actors/actor.h"
 #include "actors/player_control.h"

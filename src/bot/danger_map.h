@@ -3,7 +3,7 @@
 #pragma once
 
 #include "actors/actor.h"
-#include "maze_map.h"
+#include "bot/maze_map.h"
 
 namespace autopilot {
 

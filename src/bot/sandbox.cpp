@@ -1,7 +1,7 @@
 // Trial frames on the live game state, undone when the trial ends. The trial runs the game's
 // own moves, contacts and timers, so what it predicts is what the game will do for the same
 // keys, up to the random draws of warps and landing enemies, which it never makes.
-#include "sandbox.h"
+#include "bot/sandbox.h"
 
 #include "actors/actor.h"
 #include "app/game_loop.h"

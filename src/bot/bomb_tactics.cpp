@@ -1,12 +1,12 @@
 // Bomb decisions, tried on a sandbox so the game's own bomb key says what a press would do.
-#include "bomb_tactics.h"
+#include "bot/bomb_tactics.h"
 
 #include "actors/actor.h"
+#include "bot/danger_map.h"
+#include "bot/sandbox.h"
 #include "core/game_state.h"
-#include "danger_map.h"
 #include "maze/bomb_site.h"
 #include "rules/bombs.h"
-#include "sandbox.h"
 
 #include <cstdlib>
 

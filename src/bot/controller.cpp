@@ -1,12 +1,12 @@
 // Trials of every way out, the bomb and warp escapes, and the give-up when nothing moves on.
-#include "controller.h"
+#include "bot/controller.h"
 
 #include "actors/actor.h"
-#include "bomb_tactics.h"
-#include "bot_platform.h"
+#include "bot/bomb_tactics.h"
+#include "bot/bot_platform.h"
+#include "bot/route_policy.h"
+#include "bot/sandbox.h"
 #include "core/game_state.h"
-#include "route_policy.h"
-#include "sandbox.h"
 
 #include <algorithm>
 #include <limits>

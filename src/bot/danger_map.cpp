@@ -1,5 +1,5 @@
 // The danger map: breadth-first distances from the enemies that can catch the player.
-#include "danger_map.h"
+#include "bot/danger_map.h"
 
 #include "actors/actor.h"
 #include "core/game_state.h"

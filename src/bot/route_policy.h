@@ -5,7 +5,7 @@
 #include <SDL.h>
 
 #include "actors/actor.h"
-#include "danger_map.h"
+#include "bot/danger_map.h"
 
 namespace autopilot {
 

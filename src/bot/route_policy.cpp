@@ -1,5 +1,5 @@
 // Goal choice and route following over the danger map.
-#include "route_policy.h"
+#include "bot/route_policy.h"
 
 #include "actors/actor.h"
 #include "core/game_state.h"

@@ -1,6 +1,6 @@
 // The bot's platform seam: the game's in-memory seam over the bot's own input, so a whole game
 // runs as fast as the machine allows and the same way every time.
-#include "bot_platform.h"
+#include "bot/bot_platform.h"
 
 #include "platform/virtual_platform.h"
 

@@ -1,5 +1,5 @@
 // Per-level counters, read off the game state around each frame.
-#include "level_report.h"
+#include "bot/level_report.h"
 
 #include "actors/actor.h"
 #include "core/game_state.h"
