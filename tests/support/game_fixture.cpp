@@ -78,7 +78,8 @@ void setMaze(const std::vector<std::string>& rows) {
             // The maps' own legend; a blank is open floor and every wall one straight piece.
             const char symbol = rows[row][column];
             mazeGrid.set(row, column,
-                         symbol == wallSymbol ? WallEastWest : codeForSymbol(symbol).value_or(Open));
+                         symbol == wallSymbol ? WallEastWest
+                                              : codeForSymbol(symbol).value_or(Open));
         }
     }
 }
