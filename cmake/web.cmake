@@ -24,29 +24,28 @@ add_executable(tamberlo-adventure ${CMAKE_SOURCE_DIR}/src/app/main.cpp)
 target_link_libraries(tamberlo-adventure PRIVATE tamberlo-web)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/src/app/command_line.cpp PROPERTIES
   COMPILE_DEFINITIONS TAMBERLO_VERSION="${PROJECT_VERSION}")
-# ASYNCIFY lets the game's frame loop sleep in SDL_Delay while the page goes on; exceptions
-# carry a replay that leaves its demo back to the game; stb_image decodes the pictures from
-# their bytes as the game reads them; the exit is reported to the page, which also holds the
-# game's start back until its files are written (a run dependency).
-target_link_options(tamberlo-adventure PRIVATE
+# Both programs: ASYNCIFY lets the game's frame loop sleep in SDL_Delay (and the autopilot pause
+# for the page's turn) while the page goes on; exceptions carry a replay that leaves its demo
+# back to the game; stb_image decodes the pictures from their bytes as the game reads them; the
+# exit is reported to the page, which also holds the start back until the game's files are
+# written (a run dependency). The game's page also calls into it (ccall).
+set(TAMBERLO_WEB_LINK_OPTIONS
   -fexceptions -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sSTB_IMAGE=1 -sALLOW_MEMORY_GROWTH=1
   -sEXIT_RUNTIME=1 -sFORCE_FILESYSTEM=1
-  "-sEXPORTED_RUNTIME_METHODS=['FS','callMain','ccall','addRunDependency','removeRunDependency']"
   "-sEXPORTED_FUNCTIONS=['_main','_malloc','_free','_stbi_load','_stbi_load_from_memory','_stbi_image_free']")
+target_link_options(tamberlo-adventure PRIVATE ${TAMBERLO_WEB_LINK_OPTIONS}
+  "-sEXPORTED_RUNTIME_METHODS=['FS','callMain','ccall','addRunDependency','removeRunDependency']")
 set_target_properties(tamberlo-adventure PROPERTIES SUFFIX ".js")
 
 # The autopilot's page (web/autopilot.html): the game library, the bot and the autopilot's main,
 # into tamberlo-autopilot.js and .wasm. It reads the game's files as the game does (the page
 # writes them before main), plays headless on its virtual clock, and hands the browser its turn
-# every little while (ASYNCIFY again, for that pause alone).
+# every little while.
 add_executable(tamberlo-autopilot ${TAMBERLO_BOT_SOURCES}
   ${CMAKE_SOURCE_DIR}/tools/autopilot/main.cpp)
 target_link_libraries(tamberlo-autopilot PRIVATE tamberlo-web)
 set_source_files_properties(${CMAKE_SOURCE_DIR}/tools/autopilot/main.cpp PROPERTIES
   COMPILE_DEFINITIONS TAMBERLO_GAME_DIR="/")
-target_link_options(tamberlo-autopilot PRIVATE
-  -fexceptions -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sSTB_IMAGE=1 -sALLOW_MEMORY_GROWTH=1
-  -sEXIT_RUNTIME=1 -sFORCE_FILESYSTEM=1
-  "-sEXPORTED_RUNTIME_METHODS=['FS','callMain','addRunDependency','removeRunDependency']"
-  "-sEXPORTED_FUNCTIONS=['_main','_malloc','_free','_stbi_load','_stbi_load_from_memory','_stbi_image_free']")
+target_link_options(tamberlo-autopilot PRIVATE ${TAMBERLO_WEB_LINK_OPTIONS}
+  "-sEXPORTED_RUNTIME_METHODS=['FS','callMain','addRunDependency','removeRunDependency']")
 set_target_properties(tamberlo-autopilot PROPERTIES SUFFIX ".js")

@@ -4,6 +4,7 @@
 
 #include "app/game_loop.h"
 #include "app/level_progression.h"
+#include "assets/picture_sizes.h"
 #include "bot/bot_platform.h"
 #include "bot/controller.h"
 #include "core/game_random.h"
@@ -14,6 +15,8 @@
 #include "platform/pacing.h"
 #include "platform/page_yield.h"
 #include "rules/level_setup.h"
+#include "screens/menu_layout.h"
+#include "screens/screen_button.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -23,10 +26,10 @@ namespace autopilot {
 namespace {
 
 // The middle of the intro's PLAY button and of game over's CONTINUE button.
-constexpr int playButtonX = 85;
-constexpr int playButtonY = 550;
-constexpr int continueButtonX = 375;
-constexpr int continueButtonY = 525;
+constexpr int playButtonX = menuPlayX + buttonPicture.width / 2;
+constexpr int playButtonY = menuButtonY + buttonPicture.height / 2;
+constexpr int continueButtonX = screenButtonX + buttonPicture.width / 2;
+constexpr int continueButtonY = screenButtonY + buttonPicture.height / 2;
 
 } // namespace
 

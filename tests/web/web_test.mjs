@@ -40,6 +40,7 @@ function run(program, args, cwd) {
     let stderr = '';
     child.stdout.on('data', (chunk) => (stdout += chunk));
     child.stderr.on('data', (chunk) => (stderr += chunk));
+    child.on('error', (error) => resolve({ status: -1, stdout, stderr: String(error) }));
     child.on('close', (status) => resolve({ status, stdout, stderr }));
   });
 }
