@@ -8,8 +8,6 @@ namespace autopilot {
 
 namespace {
 
-constexpr SDLKey arrows[] = {SDLK_UP, SDLK_DOWN, SDLK_LEFT, SDLK_RIGHT};
-
 VirtualInput input;
 
 } // namespace
@@ -22,13 +20,13 @@ void resetBotInput() {
     input = VirtualInput{};
 }
 
-void pressKey(SDLKey key) {
-    input.events.push_back(keyPressEvent(key));
+void pressKeyFor(Command command) {
+    input.events.push_back(keyPressEvent(controlOf(command).keys[0].key));
 }
 
-void holdArrow(SDLKey arrow) {
-    for (SDLKey key : arrows) {
-        input.keys[key] = key == arrow ? 1 : 0;
+void holdArrow(int32_t heading) {
+    for (Direction way : {North, South, West, East}) {
+        input.keys[walkKey(way)] = way == heading ? 1 : 0;
     }
 }
 

@@ -2,6 +2,7 @@
 // key presses, the arrows it holds and a pointer with its left button.
 #pragma once
 
+#include "platform/controls.h"
 #include "platform/platform.h"
 
 namespace autopilot {
@@ -12,11 +13,12 @@ Platform botPlatform();
 // Resets the clock, the queue, the keys and the pointer.
 void resetBotInput();
 
-// Queues a key press for the next drain of the event queue.
-void pressKey(SDLKey key);
+// Queues a press of the command's first key (the controls table's) for the next drain of the
+// event queue.
+void pressKeyFor(Command command);
 
-// Holds exactly one arrow, or none for SDLK_UNKNOWN.
-void holdArrow(SDLKey arrow);
+// Holds exactly the walking key for the heading, or none for None.
+void holdArrow(int32_t heading);
 
 // Rests the pointer at (x, y) with the left button held down.
 void pressPointerAt(int x, int y);

@@ -75,7 +75,7 @@ double Controller::finishTrial(int32_t first, int32_t frame) {
         }
         leftCorner = true;
         const int32_t scoreBefore = player.score;
-        if (!trialStep(box, arrowFor(way))) {
+        if (!trialStep(box, walkKey(static_cast<Direction>(way)))) {
             return caught(frame);
         }
         points += (player.score - scoreBefore) * discount(frame);
@@ -93,7 +93,7 @@ double Controller::tryHeading(int32_t first, bool dropBomb) {
     int32_t frame = 0;
     // Walk the first way up to the next cell corner, where the second choice is made.
     do {
-        if (!trialStep(box, arrowFor(first))) {
+        if (!trialStep(box, walkKey(static_cast<Direction>(first)))) {
             return caught(frame);
         }
         ++frame;
@@ -123,12 +123,12 @@ void Controller::watchProgress() {
     // Walking gets nowhere: a warp lands somewhere new, and a lost life starts afresh.
     framesWithoutDot = 0;
     seekPowerItems(false);
-    pressKey(player.warps > 0 ? SDLK_z : SDLK_k);
+    pressKeyFor(player.warps > 0 ? Command::Warp : Command::GiveUp);
 }
 
 void Controller::playFrame() {
     if (player.state != Active) {
-        holdArrow(SDLK_UNKNOWN);
+        holdArrow(None);
         return;
     }
     watchProgress();
@@ -136,17 +136,17 @@ void Controller::playFrame() {
     bool bombKeyPressed = false;
     if (blastWouldCatch() || (nearestThreat(threatDistances()) <= onHeels && bombKeyDrops())) {
         // A bomb left in the path of an enemy on the player's heels goes off under it.
-        pressKey(SDLK_SPACE);
+        pressKeyFor(Command::Bomb);
         bombKeyPressed = true;
     }
     if (player.warps > 0 && ediblesLeft > 0 && stepsToNearestDot() >= unreachable) {
         // No dot can be walked to from here: only a warp gets there.
-        pressKey(SDLK_z);
+        pressKeyFor(Command::Warp);
         return;
     }
     const bool threatClose = nearestThreat(threatDistances()) <= closeThreat;
     if (!onCellCorner(player) && !threatClose && heading == player.direction) {
-        holdArrow(arrowFor(heading));
+        holdArrow(heading);
         return;
     }
     int32_t best = None;
@@ -169,13 +169,13 @@ void Controller::playFrame() {
             }
         }
         if (bomb && bestValue >= caughtBelow) {
-            pressKey(SDLK_SPACE);
+            pressKeyFor(Command::Bomb);
         } else if (player.warps > 0) {
-            pressKey(SDLK_z);
+            pressKeyFor(Command::Warp);
         }
     }
     heading = best;
-    holdArrow(arrowFor(heading));
+    holdArrow(heading);
 }
 
 } // namespace autopilot

@@ -44,7 +44,7 @@ RunResult playWholeGame(int32_t frameLimit, const ProgressReport& onProgress) {
     while (quitRequested == 0 && result.report.totalFrames() < frameLimit) {
         if (ediblesLeft == 0 && levelNumber >= levelSet.count) {
             // This frame opens the victory screen; the queued Escape closes it.
-            pressKey(SDLK_ESCAPE);
+            pressKeyFor(Command::Quit);
             result.won = true;
         } else {
             controller.playFrame();

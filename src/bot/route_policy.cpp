@@ -161,19 +161,4 @@ int32_t stepsToNearestDot() {
     return dot == noCell ? unreachable : distance[dot];
 }
 
-SDLKey arrowFor(int32_t heading) {
-    switch (heading) {
-    case North:
-        return SDLK_UP;
-    case South:
-        return SDLK_DOWN;
-    case West:
-        return SDLK_LEFT;
-    case East:
-        return SDLK_RIGHT;
-    default:
-        return SDLK_UNKNOWN;
-    }
-}
-
 } // namespace autopilot

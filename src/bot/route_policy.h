@@ -24,7 +24,4 @@ std::vector<int32_t> playerExits();
 // walked to.
 int32_t stepsToNearestDot();
 
-// The arrow key for a heading; SDLK_UNKNOWN for None.
-SDLKey arrowFor(int32_t heading);
-
 } // namespace autopilot
