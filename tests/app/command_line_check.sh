@@ -71,8 +71,9 @@ run --levels "$work/set" --replay "$demo"
   fail "a demo of other levels: status $status, err '$err'"
 
 # Share codes, made here by Python's own zlib from the shipped maps: the five joined replay a
-# demo to its expected line, from --maze and from a file of codes; a damaged one, and one
-# whose maze fails the checks, are refused with the maze's place among the codes.
+# demo to its expected line, from --maze and from a file of codes; a damaged one, one whose
+# maze fails the checks and one whose map does not convert are refused with the maze's place
+# among the codes.
 maps=$(cd "$(dirname "$0")/../../data/levels/src" && pwd)
 demo=$(realpath "$demo")
 cd "$game_dir"
@@ -81,9 +82,10 @@ def code(text):
     packer = zlib.compressobj(9, zlib.DEFLATED, -15)
     return "T1." + base64.urlsafe_b64encode(packer.compress(text) + packer.flush()).decode().rstrip("=")
 maps = [open(name, "rb").read() for name in sys.argv[1:]]
-print("~".join(map(code, maps)), code(maps[0]) + "~" + code(maps[1].replace(b"P", b"_")))' \
+first = code(maps[0]) + "~"
+print("~".join(map(code, maps)), *(first + code(maps[1].replace(b"P", c)) for c in (b"_", b"@")))' \
   "$maps"/level{1,2,3,4,5}.map)
-read -r codes startless <<<"$codes"
+read -r codes startless unknown <<<"$codes"
 tr '~' '\n' <<<"$codes" >"$work/codes.txt"
 expected=$(grep "^$(basename "$demo") " "$(dirname "$demo")/expected.txt" | cut -d' ' -f2-)
 for way in "--maze $codes" "--levels $work/codes.txt"; do
@@ -98,4 +100,8 @@ run --maze "${codes:0:60}"
 run --maze "$startless"
 [[ $status == 1 && $err == "tamberlo-adventure: maze 2: no player start (code 2)" ]] ||
   fail "a maze that fails the checks: status $status, err '$err'"
+run --maze "$unknown"
+unknown="maze 2: row 11, column 4: character '@' is not in the legend"
+[[ $status == 1 && $err == "tamberlo-adventure: $unknown" ]] ||
+  fail "a maze that does not convert: status $status, err '$err'"
 echo "PASS: help, version, wrong command lines, unplayable sets of mazes and share codes"
