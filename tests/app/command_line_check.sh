@@ -101,7 +101,7 @@ run --maze "$startless"
 [[ $status == 1 && $err == "tamberlo-adventure: maze 2: no player start (code 2)" ]] ||
   fail "a maze that fails the checks: status $status, err '$err'"
 run --maze "$unknown"
-unknown="maze 2: row 11, column 4: character '@' is not in the legend"
-[[ $status == 1 && $err == "tamberlo-adventure: $unknown" ]] ||
+legend="maze 2: row 11, column 4: character '@' is not in the legend"
+[[ $status == 1 && $err == "tamberlo-adventure: $legend" ]] ||
   fail "a maze that does not convert: status $status, err '$err'"
 echo "PASS: help, version, wrong command lines, unplayable sets of mazes and share codes"
