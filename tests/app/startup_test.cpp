@@ -3,7 +3,9 @@
 #include "app/game_loop.h"
 #include "app/level_progression.h"
 #include "app/run_game.h"
+#include "app/run_modes.h"
 #include "app/state_hash.h"
+#include "demo/demo_player.h"
 #include "maze/maze_drawing.h"
 #include "maze/maze_grid.h"
 #include "platform/video.h"
@@ -108,4 +110,17 @@ TEST_F(StartupTest, ASetOfOneMazeEndsInVictoryAfterIt) {
     levelSet = LevelSet{};
     EXPECT_EQ(levelNumber, 1);
     EXPECT_EQ(channelsPlaying(soundBank.effect(SfxYouWin)), 1);
+}
+
+// A recording that starts well plays the game through its steps and leaves a demo the game
+// replays on these levels.
+TEST_F(StartupTest, ARecordingPlaysTheGameAndLeavesADemoOfTheseLevels) {
+    static int steps = 0;
+    steps = 0;
+    const std::string path = testing::TempDir() + "recorded.demo";
+    const GameSteps game{[] { ++steps; }, [] { ++steps; }, [] { ++steps; }};
+    EXPECT_EQ(recordGame(path, game), 0);
+    EXPECT_EQ(steps, 3);
+    EXPECT_TRUE(loadDemo(path, levelFilesHash()).demo) << loadDemo(path, levelFilesHash()).error;
+    scripted::install();
 }
