@@ -18,7 +18,6 @@
 #include <emscripten.h>
 
 #include <cstdio>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -29,15 +28,6 @@ std::string answer;
 const char* give(std::string text) {
     answer = std::move(text);
     return answer.c_str();
-}
-
-std::vector<std::string> linesOf(const char* text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text != nullptr ? text : "");
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 // The converter names its faults' cells in its messages ("row R, column C: ..."); the editor
@@ -116,7 +106,7 @@ EMSCRIPTEN_KEEPALIVE int tamberloEditorFrameMs() {
 // line "problems", then one line a problem: "ROW\tCOLUMN\tMESSAGE" (maze rows 1 to 18; -1 -1 for
 // the maze as a whole). A maze with no problem line passes.
 EMSCRIPTEN_KEEPALIVE const char* tamberloEditorCheck(const char* mapText, int checks) {
-    std::vector<std::string> lines = linesOf(mapText);
+    std::vector<std::string> lines = mapLinesOf(mapText != nullptr ? mapText : "");
     MapConversion conversion = convertMap(lines);
     LevelProblems problems;
     for (const std::string& error : conversion.errors) {

@@ -9,22 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <unistd.h>
 #include <vector>
-
-namespace {
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
-} // namespace
 
 bool readCodeFile(const std::string& path, std::string& codes) {
     std::ifstream in(path);
@@ -55,7 +41,7 @@ std::string levelsFromCodes(const std::string& codes) {
     }
     std::vector<std::string> levels;
     for (size_t i = 0; i < read.mapTexts.size(); ++i) {
-        const MapConversion conversion = convertMap(linesOf(read.mapTexts[i]));
+        const MapConversion conversion = convertMap(mapLinesOf(read.mapTexts[i]));
         for (const std::string& error : conversion.errors) {
             warn("maze %zu: %s", i + 1, error.c_str());
         }

@@ -7,6 +7,7 @@
 #include "maze/wall_piece.h"
 
 #include <cstdio>
+#include <sstream>
 
 namespace {
 
@@ -124,4 +125,13 @@ std::string formatLevel(const std::vector<int32_t>& cells) {
         text += '\n';
     }
     return text;
+}
+
+std::vector<std::string> mapLinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
 }

@@ -13,6 +13,9 @@ struct MapConversion {
     std::vector<std::string> errors; // one readable line per fault, with its row and column
 };
 
+// A map text's lines, each without its "\n".
+std::vector<std::string> mapLinesOf(const std::string& text);
+
 // Converts the map: row 0 becomes the panel, every other character its legend code, and
 // every wall the piece that joins it to its walled neighbours.
 MapConversion convertMap(const std::vector<std::string>& lines);
