@@ -45,21 +45,12 @@ void startHeadlessGame() {
 void resetGameState() {
     resetPadState();
     scripted::install();
-    player = Actor(None, Active, PlayerKind);
-    redEnemy = Actor(North, Active, RedKind);
-    purpleEnemy = Actor(East, Penned, PurpleKind);
-    blueEnemy = Actor(West, Penned, BlueKind);
-    yellowEnemy = Actor(East, Penned, YellowKind);
+    resetForNewGame();
     player.attachSprites(&playerSet, screen, nullptr, nullptr);
     redEnemy.attachSprites(&redSet, screen, &scaredGreySet, &scaredWhiteSet);
     purpleEnemy.attachSprites(&purpleSet, screen, &scaredGreySet, &scaredWhiteSet);
     blueEnemy.attachSprites(&blueSet, screen, &scaredGreySet, &scaredWhiteSet);
     yellowEnemy.attachSprites(&yellowSet, screen, &scaredGreySet, &scaredWhiteSet);
-    mazeGrid = MazeGrid{};
-    bombSites.clear();
-    resetScalarGlobals();
-    frontEnd.bannerActive = false;
-    frontEnd.bannerFramesLeft = frontEnd.bannerKind = 0;
     reloadIfReleased(frontEnd.introBackgroundLeft, "images/introbgleft.png");
     reloadIfReleased(frontEnd.introBackgroundRight, "images/introbgright.png");
     reloadIfReleased(frontEnd.introBackgroundPushed, "images/introbgpushed.png");
